@@ -1,0 +1,78 @@
+#include "Font.h"
+
+#include "ClassInfo.h"
+#include "SizeConstraints.h"
+
+#include <algorithm>
+
+namespace platform {
+
+const TClassInfo& TFont::StaticClass()
+{
+    static const TClassInfo info = TClassBuilder<TFont, TPersistent>("TFont")
+        .Integer("Charset", &TFont::Charset, &TFont::SetCharset, 1)
+        .Color("Color", &TFont::Color, &TFont::SetColor, clWindowText)
+        .Integer("Height", &TFont::Height, &TFont::SetHeight, -11)
+        .String("Name", &TFont::Name, &TFont::SetName, std::string("MS Sans Serif"))
+        .Integer("Style", &TFont::Style, &TFont::SetStyle, 0)
+        .Build();
+    return info;
+}
+
+void TFont::Assign(const TPersistent& source)
+{
+    if (auto* font = dynamic_cast<const TFont*>(&source)) {
+        FCharset = font->FCharset;
+        FColor = font->FColor;
+        FHeight = font->FHeight;
+        FName = font->FName;
+        FStyle = font->FStyle;
+        Changed();
+        return;
+    }
+    TPersistent::Assign(source);
+}
+
+const TClassInfo& TSizeConstraints::StaticClass()
+{
+    static const TClassInfo info = TClassBuilder<TSizeConstraints, TPersistent>("TSizeConstraints")
+        .Integer("MinWidth", &TSizeConstraints::MinWidth, &TSizeConstraints::SetMinWidth, 0)
+        .Integer("MinHeight", &TSizeConstraints::MinHeight, &TSizeConstraints::SetMinHeight, 0)
+        .Integer("MaxWidth", &TSizeConstraints::MaxWidth, &TSizeConstraints::SetMaxWidth, 0)
+        .Integer("MaxHeight", &TSizeConstraints::MaxHeight, &TSizeConstraints::SetMaxHeight, 0)
+        .Build();
+    return info;
+}
+
+void TSizeConstraints::Apply(int& width, int& height) const
+{
+    if (FMaxWidth > 0)
+        width = std::min(width, FMaxWidth);
+    if (FMaxHeight > 0)
+        height = std::min(height, FMaxHeight);
+    width = std::max(width, FMinWidth);
+    height = std::max(height, FMinHeight);
+}
+
+void TSizeConstraints::Assign(const TPersistent& source)
+{
+    if (auto* c = dynamic_cast<const TSizeConstraints*>(&source)) {
+        FMinWidth = c->FMinWidth;
+        FMinHeight = c->FMinHeight;
+        FMaxWidth = c->FMaxWidth;
+        FMaxHeight = c->FMaxHeight;
+        OnChange(this);
+        return;
+    }
+    TPersistent::Assign(source);
+}
+
+void TSizeConstraints::Set(int& field, int value)
+{
+    if (field == value)
+        return;
+    field = value;
+    OnChange(this);
+}
+
+}  // namespace platform

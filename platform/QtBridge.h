@@ -1,0 +1,31 @@
+#pragma once
+// The edge between Qt and the class library: every Qt event that the controls care about turns
+// into a message here, and nowhere else. Internal to the platform layer.
+
+#include <QObject>
+
+class QWidget;
+
+namespace platform {
+
+class TControl;
+class TWinControl;
+
+class TQtBridge : public QObject {
+public:
+    // Binds a handle widget to its control and starts translating its events.
+    static void Attach(QWidget* widget, TWinControl* control);
+    static void Detach(QWidget* widget);
+    // The control a widget is the handle (or client widget) of.
+    static TWinControl* ControlOf(const QWidget* widget);
+    // A control that is going away no longer receives the mouse release.
+    static void ForgetCapture(const TControl* control);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    static TQtBridge& Instance();
+};
+
+}  // namespace platform
