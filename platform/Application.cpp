@@ -6,6 +6,7 @@
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>
+#include <QIcon>
 #include <QMessageBox>
 #include <QTimer>
 
@@ -60,6 +61,11 @@ void TApplication::Idle()
     // Not done: come back before waiting for the next message.
     if (!done)
         QTimer::singleShot(0, FQtApplication.get(), [] {});
+}
+
+void TApplication::SetIconResource(const std::string& path)
+{
+    QApplication::setWindowIcon(QIcon(QString::fromStdString(path)));
 }
 
 void TApplication::Run()

@@ -45,6 +45,9 @@ public:
     // Shows a modal message box; returns the button chosen (IDOK, IDYES, ...).
     int MessageBox(const std::string& text, const std::string& caption, unsigned flags);
 
+    // The icon every window shows, from an image file or compiled-in resource.
+    void SetIconResource(const std::string& path);
+
     const std::string& Title() const { return FTitle; }
     void SetTitle(const std::string& value) { FTitle = value; }
 

@@ -220,6 +220,11 @@ void TForm::VisibleChanged()
         Handle()->hide();
         return;
     }
+    // A client-aligned form fills the screen's work area.
+    if (Align() == alClient) {
+        const TRect area = Screen->WorkAreaRect();
+        SetBounds(area.Left, area.Top, area.Width(), area.Height());
+    }
     UpdateHandleGeometry();
     switch (FWindowState) {
     case wsMaximized: Handle()->showMaximized(); break;

@@ -1,6 +1,11 @@
 #include "WinApi.h"
 
+#include "WinControl.h"
+
 #include <QCursor>
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
 #include <QImage>
 
 #include <algorithm>
@@ -40,6 +45,17 @@ bool BitBlt(HDC dest, int x, int y, int w, int h, HDC src, int sx, int sy, DWORD
         std::memcpy(reinterpret_cast<std::uint32_t*>(to.scanLine(dy + r)) + dx, row.data(), std::size_t(w) * 4);
     }
     return true;
+}
+
+void PostMessage(TWinControl* target, unsigned msg, std::intptr_t wParam, std::intptr_t lParam)
+{
+    if (!target)
+        return;
+    QPointer<QWidget> handle(target->Handle());
+    QTimer::singleShot(0, handle, [handle, target, msg, wParam, lParam] {
+        if (handle)
+            target->Perform(msg, wParam, lParam);
+    });
 }
 
 bool GetCursorPos(TPoint* point)

@@ -18,6 +18,12 @@ constexpr DWORD SRCCOPY = 0x00CC0020;
 // is supported. Returns false for an unsupported operation or a missing canvas.
 bool BitBlt(HDC dest, int x, int y, int w, int h, HDC src, int sx, int sy, DWORD rop);
 
+class TWinControl;
+
+// Queues a message for the control; it is delivered from the message loop, and dropped if the
+// control's window is gone by then.
+void PostMessage(TWinControl* target, unsigned msg, std::intptr_t wParam, std::intptr_t lParam);
+
 // The mouse cursor's position on the screen.
 bool GetCursorPos(TPoint* point);
 

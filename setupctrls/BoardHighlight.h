@@ -1,0 +1,127 @@
+#pragma once
+// TBoardHighlight: a soft coloured ring over one spot of the board photograph. Highlights with
+// the same Title and kind on one board image are linked: they light together and share one popup
+// window and one menu entry.
+
+#include "platform/Bitmap.h"
+#include "platform/ClassInfo.h"
+#include "platform/GraphicControl.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace platform {
+class TMainMenu;
+}
+
+namespace setupctrls {
+
+using namespace platform;
+
+class TPopupForm;
+
+enum THighlightType : std::uint8_t { htOptions, htSettings, htCalibration };
+
+// What a kind of highlight looks like and where it lists itself.
+struct THighlightKind {
+    TColor Color;
+    float IdleAlpha;
+    float HoverAlpha;
+    float SelectedAlpha;
+    const char* MenuHeading;
+};
+const THighlightKind& HighlightKind(THighlightType type);
+
+class TBoardHighlight : public TGraphicControl {
+    PLATFORM_CLASS(TBoardHighlight)
+public:
+    explicit TBoardHighlight(TComponent* owner);
+    ~TBoardHighlight() override;
+
+    bool CreatePopup() const { return FCreatePopup; }
+    void SetCreatePopup(bool value) { FCreatePopup = value; }
+    THighlightType HighlightType() const { return FHighlightType; }
+    void SetHighlightType(THighlightType value);
+    const std::string& Title() const { return FTitle; }
+    void SetTitle(const std::string& value);
+    // The title without "&": the popup window's caption.
+    const std::string& PlainTitle() const { return FPlainTitle; }
+    // The title as an identifier: the base of its menu entry's name.
+    const std::string& TitleIdent() const { return FTitleIdent; }
+
+    bool Lit() const { return FLit; }
+    bool PopupActive() const { return FPopupActive; }
+    bool Pinned() const { return FPinned; }
+    bool Prepared() const { return FPrepared; }
+    TPopupForm* Popup() const { return FPopup; }
+    TMainMenu* Menu() const { return FMenu; }
+    const TBitmap& IdleBitmap() const { return *FIdleBitmap; }
+    const TBitmap& SelectedBitmap() const { return *FSelectedBitmap; }
+    const TBitmap& HoverBitmap() const { return *FHoverBitmap; }
+
+    // The linked highlights in the parent's child order, this one included; none unless the
+    // parent is a board image.
+    std::vector<TBoardHighlight*> LinkedHighlights() const;
+
+    // The mouse-entered and mouse-left notifications; WParam 1 marks one from a linked highlight.
+    void CMMouseEnter(TMessage& message) override;
+    void CMMouseLeave(TMessage& message) override;
+    void MouseEntered(bool linked);
+    void MouseLeft(bool linked);
+    // Fires OnClick, then pins the popup window.
+    void Click() override;
+    // The popup window of the group became active (or inactive).
+    void SetPopupActive(bool value, bool linked);
+    void Unlight();
+
+    // The popup window and the menu entry.
+    void ShowPopup();
+    void PinPopup();
+    void PinAndFocusPopup();
+    void AddToMenu();
+    void CheckMenuEntry(bool value);
+
+    // Shades a ring of `color` over the bitmap's pixels: a faint tint inside radius 0.77 and a
+    // band peaking at radius 0.875; WhiteCore turns the middle of the band white.
+    static void ShadeRing(TBitmap& bitmap, TColor color, float alpha, bool whiteCore);
+
+protected:
+    void Paint() override;
+
+private:
+    void RenderBitmaps();
+    void PrepareHighlight();
+    bool IsLinkedTo(const TControl* control) const;
+
+    std::unique_ptr<TBitmap> FIdleBitmap;
+    std::unique_ptr<TBitmap> FSelectedBitmap;
+    std::unique_ptr<TBitmap> FHoverBitmap;
+    float FIdleAlpha = 0;
+    float FSelectedAlpha = 0;
+    float FHoverAlpha = 0;
+    TColor FColor = 0;
+    THighlightType FHighlightType = htOptions;
+    bool FLit = false;
+    TPopupForm* FPopup = nullptr;
+    std::string FTitle;
+    std::string FPlainTitle;
+    std::string FTitleIdent;
+    TMainMenu* FMenu = nullptr;
+    bool FPrepared = false;
+    bool FCreatePopup = true;
+    bool FPinned = false;
+    bool FPopupActive = false;
+};
+
+// The title forms: without "&", and as an identifier.
+std::string PlainTitleOf(const std::string& title);
+std::string TitleIdentOf(const std::string& title);
+
+}  // namespace setupctrls
+
+namespace platform {
+template <>
+const TEnumInfo& EnumInfoOf<setupctrls::THighlightType>();
+}

@@ -1,0 +1,20 @@
+#include "SetupCtrls.h"
+
+#include "BoardHighlight.h"
+#include "BoardImage.h"
+#include "PopupForm.h"
+
+namespace setupctrls {
+
+void RegisterSetupCtrls()
+{
+    static const bool registered = [] {
+        for (const platform::TClassInfo* c : {&TBoardImage::StaticClass(), &TBoardHighlight::StaticClass(),
+                                              &TPopupForm::StaticClass()})
+            platform::RegisterClass(*c);
+        return true;
+    }();
+    (void)registered;
+}
+
+}  // namespace setupctrls
