@@ -32,8 +32,16 @@ TApplication::TApplication() : TComponent(nullptr) {}
 
 TApplication::~TApplication()
 {
+    // By now (static destruction) Qt's own globals may be gone: whatever Finalize did not
+    // release is left to the end of the process.
+    (void)FQtApplication.release();
+}
+
+void TApplication::Finalize()
+{
     // Forms are Qt widgets: they must go while the Qt application still exists.
     DestroyComponents();
+    FMainForm = nullptr;
     FQtApplication.reset();
 }
 
@@ -76,6 +84,7 @@ void TApplication::Run()
     FMainForm->ShowForm();
     if (!FTerminated)
         QApplication::exec();
+    Finalize();
 }
 
 void TApplication::Terminate()

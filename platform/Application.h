@@ -37,6 +37,8 @@ public:
     // Shows the main form and runs the message loop until the main form closes.
     void Run();
     void Terminate();
+    // Destroys the forms and then the window system's side; Run does it when the loop ends.
+    void Finalize();
     bool Terminated() const { return FTerminated; }
     TForm* MainForm() const { return FMainForm; }
 

@@ -26,6 +26,8 @@ TWinControl::TWinControl(TComponent* owner) : TWinControl(owner, new QWidget) {}
 TWinControl::TWinControl(TComponent* owner, QWidget* handle)
     : TControl(owner), FHandle(handle), FBackBuffer(std::make_unique<QImage>())
 {
+    // The default paint fills the whole client area.
+    SetControlStyle(ControlStyle() | csOpaque);
     FHandle->hide();
     FHandle->setMouseTracking(true);
     TQtBridge::Attach(FHandle, this);
@@ -208,6 +210,9 @@ void TWinControl::PaintInto(QImage& image)
             ~Restore() { slot = nullptr; }
         } restore{FCanvas};
         FCanvas = &canvas;
+        // A control that does not cover its whole area gets its background erased first.
+        if (!(ControlStyle() & csOpaque))
+            image.fill(ColorToPixel(Color()));
         Paint();
     }
     // Copy the list: a child's paint may reorder its siblings (a highlight brought to the front).

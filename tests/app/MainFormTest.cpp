@@ -1,0 +1,122 @@
+#include "app/MainForm.h"
+
+#include "setupctrls/BoardHighlight.h"
+#include "setupctrls/BoardImage.h"
+
+#include "platform/Bitmap.h"
+#include "platform/Font.h"
+#include "platform/JPEGImage.h"
+#include "platform/JpegDecoder.h"
+#include "platform/Menus.h"
+#include "platform/Picture.h"
+
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using namespace settings;
+
+namespace {
+
+TEST(MainForm, LayoutBuildsTheWindowBoardAndMenu)
+{
+    TMainForm form(nullptr);
+    EXPECT_EQ(form.Caption(), "Setup");
+    EXPECT_EQ(form.Color(), clWhite);
+    EXPECT_EQ(form.WindowState(), wsMaximized);
+    EXPECT_EQ(form.Align(), alClient);
+    EXPECT_EQ(form.Font()->Height(), -11);
+    EXPECT_EQ(form.Font()->Name(), "MS Sans Serif");
+    EXPECT_EQ(form.Menu(), form.MainMenu1);
+
+    TBoardImage* board = form.BoardImage1;
+    ASSERT_NE(board, nullptr);
+    EXPECT_EQ(form.Controls(0), board);
+    EXPECT_EQ(board->BoundsRect(), Bounds(96, 242, 662, 266));
+    EXPECT_EQ(board->First(), form.IENCTRHighlight);
+    EXPECT_EQ(board->Menu(), form.MainMenu1);
+    EXPECT_FALSE(board->AutoSize());
+    EXPECT_TRUE(board->Stretch());
+    EXPECT_TRUE(board->CenterOnForm());
+    EXPECT_EQ(board->Picture()->Width(), 600);
+    EXPECT_EQ(board->Picture()->Height(), 241);
+    EXPECT_TRUE(board->ControlStyle() & csOpaque);
+
+    struct Expect {
+        TBoardHighlight* Highlight;
+        TRect Bounds;
+        const char* Title;
+    };
+    const Expect highlights[] = {
+        {form.IENCTRHighlight, Bounds(81, 4, 48, 25), "Coun&ter Interrupt Enable"},
+        {form.IEN0Highlight, Bounds(348, 21, 17, 25), "DIO &Interrupt Enable"},
+        {form.IEN1Highlight, Bounds(449, 17, 17, 25), "DIO &Interrupt Enable"},
+        {form.IEN3Highlight, Bounds(640, 17, 17, 25), "DIO &Interrupt Enable"},
+        {form.BoardHighlight1, Bounds(115, 47, 17, 49), "&Counter Configuration"},
+        {form.BoardHighlight2, Bounds(115, 97, 17, 50), "&Counter Configuration"},
+        {form.BoardHighlight3, Bounds(115, 148, 17, 50), "&Counter Configuration"},
+        {form.IEN2Highlight, Bounds(549, 18, 17, 25), "DIO &Interrupt Enable"},
+    };
+    ASSERT_EQ(board->ControlCount(), 8);
+    for (int i = 0; i < 8; ++i) {
+        const Expect& e = highlights[i];
+        ASSERT_NE(e.Highlight, nullptr) << i;
+        EXPECT_EQ(board->Controls(i), e.Highlight) << i;
+        EXPECT_EQ(e.Highlight->BoundsRect(), e.Bounds) << i;
+        EXPECT_EQ(e.Highlight->Title(), e.Title) << i;
+        EXPECT_EQ(e.Highlight->HighlightType(), htSettings) << i;
+        EXPECT_TRUE(e.Highlight->CreatePopup()) << i;
+    }
+    EXPECT_EQ(form.IEN0Highlight->LinkedHighlights().size(), 4u);
+    EXPECT_EQ(form.BoardHighlight2->LinkedHighlights().size(), 3u);
+    EXPECT_EQ(form.IENCTRHighlight->LinkedHighlights().size(), 1u);
+
+    TMenuItem* bar = form.MainMenu1->Items();
+    ASSERT_EQ(bar->Count(), 2);
+    EXPECT_EQ(bar->Items(0)->Caption(), "&File");
+    EXPECT_EQ(bar->Items(1)->Caption(), "&Help");
+    ASSERT_EQ(form.File1->Count(), 1);
+    EXPECT_EQ(form.Exit2->Caption(), "&Exit");
+    EXPECT_TRUE(form.Exit2->OnClick.Assigned());
+    EXPECT_EQ(form.Howtousethisprogram1->Caption(), "H&ow to use this program");
+    EXPECT_EQ(form.TechnicalSupport1->Caption(), "&Technical Support");
+}
+
+TEST(MainForm, TheFirstPaintCentresTheBoardAndPreparesEveryCircle)
+{
+    TMainForm form(nullptr);
+    TBitmap shot;
+    form.PaintTo(shot);
+    TBoardImage* board = form.BoardImage1;
+    EXPECT_EQ(board->LayoutLeft(), 96);
+    EXPECT_EQ(board->LayoutTop(), 242);
+    EXPECT_EQ(board->Left(), (form.Width() - 662) / 2);
+    EXPECT_EQ(board->Top(), (form.Height() - 266) / 2);
+    for (int i = 0; i < board->ControlCount(); ++i)
+        EXPECT_TRUE(static_cast<TBoardHighlight*>(board->Controls(i))->Prepared()) << i;
+}
+
+TEST(MainForm, EmbeddedPhotographDecodesAndDamagedCopiesRaise)
+{
+    QFile file(":/app/assets/card.jpg");
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    std::vector<std::uint8_t> data(bytes.begin(), bytes.end());
+    TPicture picture;
+    picture.LoadFromData(data);
+    EXPECT_EQ(picture.Width(), 600);
+    EXPECT_EQ(picture.Height(), 241);
+
+    std::vector<std::uint8_t> truncated(data.begin(), data.begin() + long(data.size() / 2));
+    EXPECT_THROW(picture.LoadFromData(truncated), EJPEGError);
+    std::vector<std::uint8_t> corrupt = data;
+    for (std::size_t i = data.size() / 3; i < data.size() / 3 + 64; ++i)
+        corrupt[i] = 0xFF;
+    EXPECT_THROW(picture.LoadFromData(corrupt), EJPEGError);
+    EXPECT_THROW(picture.LoadFromData({'G', 'I', 'F', '8'}), EInvalidGraphic);
+    EXPECT_EQ(picture.Width(), 600);  // a failed load leaves the picture as it was
+}
+
+}  // namespace

@@ -1,0 +1,162 @@
+# Shared helpers for the end-to-end tests: a private X server, a window manager, window lookup,
+# screenshots and pixel reads. Source it from a script that runs with `set -euo pipefail`.
+#
+# Everything started here is recorded and torn down by an EXIT trap, so a failing assertion
+# never leaves an Xvfb or the program under test running behind the test.
+
+E2E_PIDS=()
+E2E_WORKDIR=""
+E2E_FAILED=1   # cleared by e2e_pass; anything else that ends the script counts as a failure
+E2E_SCREENSHOTS=()
+
+e2e_log() { printf '[e2e %s] %s\n' "$(date +%H:%M:%S)" "$*"; }
+
+e2e_fail() {
+  printf '[e2e %s] FAIL: %s\n' "$(date +%H:%M:%S)" "$*" >&2
+  exit 1
+}
+
+# Where screenshots survive a failure: $E2E_ARTIFACTS if given, else the current directory
+# (ctest runs us in the build's tests/e2e directory).
+e2e_artifact_dir() {
+  local dir="${E2E_ARTIFACTS:-$PWD/e2e-artifacts}/${E2E_NAME:-e2e}"
+  mkdir -p "$dir"
+  printf '%s\n' "$dir"
+}
+
+e2e_cleanup() {
+  local rc=$?
+  local i
+  # Stop in reverse start order: the program first, the X server last, so clients do not spew
+  # connection errors while we tidy up.
+  for ((i = ${#E2E_PIDS[@]} - 1; i >= 0; i--)); do
+    kill "${E2E_PIDS[i]}" 2>/dev/null || true
+  done
+  for ((i = ${#E2E_PIDS[@]} - 1; i >= 0; i--)); do
+    local pid="${E2E_PIDS[i]}" n=0
+    while kill -0 "$pid" 2>/dev/null && ((n < 30)); do sleep 0.1; n=$((n + 1)); done
+    kill -9 "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+  done
+  if [[ -n "$E2E_WORKDIR" && -d "$E2E_WORKDIR" ]]; then
+    if ((E2E_FAILED)); then
+      local dest
+      dest="$(e2e_artifact_dir)"
+      cp -f "$E2E_WORKDIR"/*.png "$E2E_WORKDIR"/*.log "$dest"/ 2>/dev/null || true
+      printf '[e2e] screenshots and logs kept in %s\n' "$dest" >&2
+    fi
+    rm -rf "$E2E_WORKDIR"
+  fi
+  exit "$rc"
+}
+
+# Call once at the start of a test. Sets E2E_WORKDIR and installs the cleanup trap.
+e2e_init() {
+  E2E_NAME="$1"
+  E2E_WORKDIR="$(mktemp -d "${TMPDIR:-/tmp}/e2e-${E2E_NAME}.XXXXXX")"
+  trap e2e_cleanup EXIT
+  trap 'exit 130' INT TERM HUP
+  # Keep the test independent of whatever session started it.
+  unset DISPLAY WAYLAND_DISPLAY XAUTHORITY SESSION_MANAGER DBUS_SESSION_BUS_ADDRESS
+  export QT_QPA_PLATFORM=xcb
+  export XDG_RUNTIME_DIR="$E2E_WORKDIR/runtime"
+  mkdir -p -m 700 "$XDG_RUNTIME_DIR"
+}
+
+e2e_pass() {
+  E2E_FAILED=0
+  e2e_log "PASS"
+}
+
+# Remember a background process for cleanup.
+e2e_track() { E2E_PIDS+=("$1"); }
+
+# Start a private Xvfb on a display number it picks itself, then openbox on it. Exports DISPLAY.
+e2e_start_x() {
+  local geometry="${1:-1280x1024x24}"
+  local fdfile="$E2E_WORKDIR/display"
+  : >"$fdfile"
+  # -displayfd makes the server choose a free display and write its number to the fd once it
+  # is ready to accept connections, which avoids both races and guessed numbers.
+  Xvfb -displayfd 3 -screen 0 "$geometry" -nolisten tcp -noreset \
+    3>"$fdfile" >"$E2E_WORKDIR/xvfb.log" 2>&1 </dev/null &
+  e2e_track $!
+  local deadline=$((SECONDS + 15))
+  while ! grep -q '[0-9]' "$fdfile" 2>/dev/null; do
+    kill -0 "${E2E_PIDS[-1]}" 2>/dev/null || e2e_fail "Xvfb exited early: $(cat "$E2E_WORKDIR/xvfb.log")"
+    ((SECONDS < deadline)) || e2e_fail "Xvfb did not report a display"
+    sleep 0.1
+  done
+  export DISPLAY=":$(tr -dc '0-9' <"$fdfile")"
+  e2e_log "Xvfb running on $DISPLAY ($geometry)"
+
+  openbox --sm-disable >"$E2E_WORKDIR/openbox.log" 2>&1 </dev/null &
+  e2e_track $!
+  # openbox is ready once it has claimed the EWMH supporting-window property.
+  deadline=$((SECONDS + 10))
+  until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; do
+    ((SECONDS < deadline)) || e2e_fail "openbox did not start"
+    sleep 0.1
+  done
+  e2e_log "openbox running"
+}
+
+# Wait for a visible top-level window with exactly this name; prints its id.
+e2e_wait_window() {
+  local name="$1" timeout="${2:-20}" id
+  local deadline=$((SECONDS + timeout))
+  while ((SECONDS < deadline)); do
+    id="$(xdotool search --onlyvisible --name "^${name}\$" 2>/dev/null | head -n1 || true)"
+    if [[ -n "$id" ]]; then
+      printf '%s\n' "$id"
+      return 0
+    fi
+    sleep 0.2
+  done
+  return 1
+}
+
+# True when the window manager reports the window maximised both ways.
+e2e_is_maximised() {
+  local state
+  state="$(xprop -id "$1" _NET_WM_STATE 2>/dev/null || true)"
+  [[ "$state" == *_NET_WM_STATE_MAXIMIZED_VERT* && "$state" == *_NET_WM_STATE_MAXIMIZED_HORZ* ]]
+}
+
+# Window geometry in root coordinates: sets WIN_X WIN_Y WIN_W WIN_H.
+e2e_window_geometry() {
+  local info
+  info="$(xwininfo -id "$1")"
+  WIN_X="$(awk '/Absolute upper-left X:/ {print $4}' <<<"$info")"
+  WIN_Y="$(awk '/Absolute upper-left Y:/ {print $4}' <<<"$info")"
+  WIN_W="$(awk '/^ *Width:/ {print $2}' <<<"$info")"
+  WIN_H="$(awk '/^ *Height:/ {print $2}' <<<"$info")"
+}
+
+# Screenshot of the whole screen into $E2E_WORKDIR/<name>.png; prints the path.
+e2e_screenshot() {
+  local out="$E2E_WORKDIR/$1.png"
+  import -silent -window root "$out"
+  printf '%s\n' "$out"
+}
+
+# Crop WxH+X+Y out of an image into a new file; prints the path.
+e2e_crop() {
+  local img="$1" geom="$2" out="$3"
+  convert "$img" -crop "$geom" +repage "$out"
+  printf '%s\n' "$out"
+}
+
+# Colour of one pixel as "r,g,b" (0-255).
+e2e_pixel() {
+  convert "$1" -format '%[fx:int(255*p{'"$2"','"$3"'}.r)],%[fx:int(255*p{'"$2"','"$3"'}.g)],%[fx:int(255*p{'"$2"','"$3"'}.b)]' info:
+}
+
+# Number of differing pixels between the same WxH+X+Y region of two images.
+e2e_diff_pixels() {
+  local a="$1" b="$2" geom="$3"
+  # compare prints the metric on stderr and exits 1 when the images differ; both are expected.
+  convert "$a" -crop "$geom" +repage "$E2E_WORKDIR/.cmp-a.png"
+  convert "$b" -crop "$geom" +repage "$E2E_WORKDIR/.cmp-b.png"
+  compare -metric AE "$E2E_WORKDIR/.cmp-a.png" "$E2E_WORKDIR/.cmp-b.png" null: 2>&1 || true
+}
