@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev libjpeg62-turbo-dev libgtest-dev libbenchmark-dev
-  xvfb openbox xdotool x11-utils imagemagick fonts-dejavu-core
+  xvfb openbox xdotool x11-utils imagemagick fonts-dejavu-core fonts-liberation2
 )
 
 missing=()

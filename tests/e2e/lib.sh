@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Shared helpers for the end-to-end tests: a private X server, a window manager, window lookup,
 # screenshots and pixel reads. Source it from a script that runs with `set -euo pipefail`.
 #
@@ -7,7 +8,6 @@
 E2E_PIDS=()
 E2E_WORKDIR=""
 E2E_FAILED=1   # cleared by e2e_pass; anything else that ends the script counts as a failure
-E2E_SCREENSHOTS=()
 
 e2e_log() { printf '[e2e %s] %s\n' "$(date +%H:%M:%S)" "$*"; }
 
@@ -54,13 +54,16 @@ e2e_cleanup() {
 e2e_init() {
   E2E_NAME="$1"
   E2E_WORKDIR="$(mktemp -d "${TMPDIR:-/tmp}/e2e-${E2E_NAME}.XXXXXX")"
+  # Screenshots left by an earlier failed run would be mistaken for this run's.
+  local old="${E2E_ARTIFACTS:-$PWD/e2e-artifacts}/${E2E_NAME}"
+  if [[ -d "$old" ]]; then rm -f "$old"/*.png "$old"/*.log; rmdir "$old" 2>/dev/null || true; fi
   trap e2e_cleanup EXIT
   trap 'exit 130' INT TERM HUP
   # Keep the test independent of whatever session started it.
   unset DISPLAY WAYLAND_DISPLAY XAUTHORITY SESSION_MANAGER DBUS_SESSION_BUS_ADDRESS
   export QT_QPA_PLATFORM=xcb
   export XDG_RUNTIME_DIR="$E2E_WORKDIR/runtime"
-  mkdir -p -m 700 "$XDG_RUNTIME_DIR"
+  mkdir -m 700 "$XDG_RUNTIME_DIR"
 }
 
 e2e_pass() {
@@ -87,7 +90,8 @@ e2e_start_x() {
     ((SECONDS < deadline)) || e2e_fail "Xvfb did not report a display"
     sleep 0.1
   done
-  export DISPLAY=":$(tr -dc '0-9' <"$fdfile")"
+  DISPLAY=":$(tr -dc '0-9' <"$fdfile")"
+  export DISPLAY
   e2e_log "Xvfb running on $DISPLAY ($geometry)"
 
   openbox --sm-disable >"$E2E_WORKDIR/openbox.log" 2>&1 </dev/null &
@@ -124,6 +128,7 @@ e2e_is_maximised() {
 }
 
 # Window geometry in root coordinates: sets WIN_X WIN_Y WIN_W WIN_H.
+# shellcheck disable=SC2034  # read by the calling script
 e2e_window_geometry() {
   local info
   info="$(xwininfo -id "$1")"

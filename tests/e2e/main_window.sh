@@ -10,7 +10,7 @@ if [[ $# -ne 1 || ! -x "$1" ]]; then
 fi
 APP="$(cd "$(dirname "$1")" && pwd)/$(basename "$1")"
 
-# shellcheck source=lib.sh
+# shellcheck source=tests/e2e/lib.sh
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 e2e_init main_window
 
@@ -31,7 +31,7 @@ OTHER_RINGS=(
   "BoardHighlight3 115 148 17 50"
 )
 
-e2e_start_x
+e2e_start_x 1280x1024x24
 
 e2e_log "starting $APP"
 "$APP" >"$E2E_WORKDIR/app.log" 2>&1 </dev/null &
