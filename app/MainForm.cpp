@@ -2,8 +2,12 @@
 
 #include "setupctrls/BoardHighlight.h"
 #include "setupctrls/BoardImage.h"
+#include "setupctrls/RadioPanel.h"
+#include "setupctrls/TwoJumper.h"
 #include "setupctrls/SetupCtrls.h"
 
+#include "platform/CheckBox.h"
+#include "platform/Label.h"
 #include "platform/Menus.h"
 
 namespace settings {
@@ -22,6 +26,30 @@ const TClassInfo& TMainForm::StaticClass()
         .Field("BoardHighlight2", &TMainForm::BoardHighlight2)
         .Field("BoardHighlight3", &TMainForm::BoardHighlight3)
         .Field("IEN2Highlight", &TMainForm::IEN2Highlight)
+        .Field("IENCTRPanel", &TMainForm::IENCTRPanel)
+        .Field("Label1", &TMainForm::Label1)
+        .Field("IENCTRJumper0", &TMainForm::IENCTRJumper0)
+        .Field("Label2", &TMainForm::Label2)
+        .Field("IENCTRJumper1", &TMainForm::IENCTRJumper1)
+        .Field("Label4", &TMainForm::Label4)
+        .Field("IENCTRJumper2", &TMainForm::IENCTRJumper2)
+        .Field("IENCTRCheck0", &TMainForm::IENCTRCheck0)
+        .Field("IENCTRCheck1", &TMainForm::IENCTRCheck1)
+        .Field("IENCTRCheck2", &TMainForm::IENCTRCheck2)
+        .Field("IENDIOPanel", &TMainForm::IENDIOPanel)
+        .Field("Label3", &TMainForm::Label3)
+        .Field("IENDIOJumper", &TMainForm::IENDIOJumper)
+        .Field("IENDIOCheck", &TMainForm::IENDIOCheck)
+        .Field("CTRPanel", &TMainForm::CTRPanel)
+        .Field("CTRJumper0", &TMainForm::CTRJumper0)
+        .Field("CTRJumper1", &TMainForm::CTRJumper1)
+        .Field("CTRJumper2", &TMainForm::CTRJumper2)
+        .Field("Label5", &TMainForm::Label5)
+        .Field("Label6", &TMainForm::Label6)
+        .Field("Label7", &TMainForm::Label7)
+        .Field("CTRCheck0", &TMainForm::CTRCheck0)
+        .Field("CTRCheck1", &TMainForm::CTRCheck1)
+        .Field("CTRCheck2", &TMainForm::CTRCheck2)
         .Field("MainMenu1", &TMainForm::MainMenu1)
         .Field("File1", &TMainForm::File1)
         .Field("Exit2", &TMainForm::Exit2)
@@ -29,6 +57,12 @@ const TClassInfo& TMainForm::StaticClass()
         .Field("Howtousethisprogram1", &TMainForm::Howtousethisprogram1)
         .Field("TechnicalSupport1", &TMainForm::TechnicalSupport1)
         .Method("Exit2Click", &TMainForm::Exit2Click)
+        .Method("IENDIOJumperClick", &TMainForm::IENDIOJumperClick)
+        .Method("IENDIOCheckClick", &TMainForm::IENDIOCheckClick)
+        .Method("CTRJumperClick", &TMainForm::CTRJumperClick)
+        .Method("CTRCheckClick", &TMainForm::CTRCheckClick)
+        .Method("IENCTRJumperClick", &TMainForm::IENCTRJumperClick)
+        .Method("IENCTRCheckClick", &TMainForm::IENCTRCheckClick)
         .Build();
     return info;
 }
@@ -40,5 +74,40 @@ TMainForm::TMainForm(TComponent* owner) : TForm(owner)
 }
 
 void TMainForm::Exit2Click(TObject*) { Close(); }
+
+// Setting a check box raises its click event, whose handler copies the boxes back onto the
+// jumpers; the values agree by then and setting Closed raises nothing, so the chain ends there.
+
+void TMainForm::IENDIOJumperClick(TObject*) { IENDIOCheck->SetChecked(IENDIOJumper->Closed()); }
+
+void TMainForm::IENDIOCheckClick(TObject*) { IENDIOJumper->SetClosed(IENDIOCheck->Checked()); }
+
+void TMainForm::CTRJumperClick(TObject*)
+{
+    CTRCheck0->SetChecked(CTRJumper0->Closed());
+    CTRCheck1->SetChecked(CTRJumper1->Closed());
+    CTRCheck2->SetChecked(CTRJumper2->Closed());
+}
+
+void TMainForm::CTRCheckClick(TObject*)
+{
+    CTRJumper0->SetClosed(CTRCheck0->Checked());
+    CTRJumper1->SetClosed(CTRCheck1->Checked());
+    CTRJumper2->SetClosed(CTRCheck2->Checked());
+}
+
+void TMainForm::IENCTRJumperClick(TObject*)
+{
+    IENCTRCheck0->SetChecked(IENCTRJumper0->Closed());
+    IENCTRCheck1->SetChecked(IENCTRJumper1->Closed());
+    IENCTRCheck2->SetChecked(IENCTRJumper2->Closed());
+}
+
+void TMainForm::IENCTRCheckClick(TObject*)
+{
+    IENCTRJumper0->SetClosed(IENCTRCheck0->Checked());
+    IENCTRJumper1->SetClosed(IENCTRCheck1->Checked());
+    IENCTRJumper2->SetClosed(IENCTRCheck2->Checked());
+}
 
 }  // namespace settings

@@ -5,6 +5,8 @@
 #include "platform/Form.h"
 
 namespace platform {
+class TCheckBox;
+class TLabel;
 class TMainMenu;
 class TMenuItem;
 }  // namespace platform
@@ -12,6 +14,8 @@ class TMenuItem;
 namespace setupctrls {
 class TBoardHighlight;
 class TBoardImage;
+class TRadioPanel;
+class TTwoJumper;
 }  // namespace setupctrls
 
 namespace settings {
@@ -27,6 +31,15 @@ public:
     // File > Exit.
     void Exit2Click(TObject* sender);
 
+    // Each jumper and its check box show the same setting: a click on either copies its whole
+    // group across, pair 0 first.
+    void IENDIOJumperClick(TObject* sender);
+    void IENDIOCheckClick(TObject* sender);
+    void CTRJumperClick(TObject* sender);
+    void CTRCheckClick(TObject* sender);
+    void IENCTRJumperClick(TObject* sender);
+    void IENCTRCheckClick(TObject* sender);
+
     // The layout's components, by name.
     TBoardImage* BoardImage1 = nullptr;
     TBoardHighlight* IENCTRHighlight = nullptr;
@@ -37,6 +50,30 @@ public:
     TBoardHighlight* BoardHighlight2 = nullptr;
     TBoardHighlight* BoardHighlight3 = nullptr;
     TBoardHighlight* IEN2Highlight = nullptr;
+    TRadioPanel* IENCTRPanel = nullptr;
+    TLabel* Label1 = nullptr;
+    TTwoJumper* IENCTRJumper0 = nullptr;
+    TLabel* Label2 = nullptr;
+    TTwoJumper* IENCTRJumper1 = nullptr;
+    TLabel* Label4 = nullptr;
+    TTwoJumper* IENCTRJumper2 = nullptr;
+    TCheckBox* IENCTRCheck0 = nullptr;
+    TCheckBox* IENCTRCheck1 = nullptr;
+    TCheckBox* IENCTRCheck2 = nullptr;
+    TRadioPanel* IENDIOPanel = nullptr;
+    TLabel* Label3 = nullptr;
+    TTwoJumper* IENDIOJumper = nullptr;
+    TCheckBox* IENDIOCheck = nullptr;
+    TRadioPanel* CTRPanel = nullptr;
+    TTwoJumper* CTRJumper0 = nullptr;
+    TTwoJumper* CTRJumper1 = nullptr;
+    TTwoJumper* CTRJumper2 = nullptr;
+    TLabel* Label5 = nullptr;
+    TLabel* Label6 = nullptr;
+    TLabel* Label7 = nullptr;
+    TCheckBox* CTRCheck0 = nullptr;
+    TCheckBox* CTRCheck1 = nullptr;
+    TCheckBox* CTRCheck2 = nullptr;
     TMainMenu* MainMenu1 = nullptr;
     TMenuItem* File1 = nullptr;
     TMenuItem* Exit2 = nullptr;

@@ -1,6 +1,7 @@
 #include "Form.h"
 
 #include "Application.h"
+#include "FontMapping.h"
 #include "LayoutReader.h"
 #include "Menus.h"
 #include "QtBridge.h"
@@ -60,10 +61,14 @@ const TClassInfo& TForm::StaticClass()
 }
 
 namespace {
-// The window system's frame around the client area, as last seen on a shown window. Before a
-// form is first shown its frame is unknown; the last one seen is the best estimate.
-int gFrameExtraWidth = 0;
-int gFrameExtraHeight = 0;
+// The window system's frame around the client area, per border style, as last seen on a shown
+// window. Before a form's window exists its frame is unknown; the last one seen is the best
+// estimate.
+struct TFrameExtra {
+    int Width = 0;
+    int Height = 0;
+};
+TFrameExtra gFrameEstimate[bsSizeToolWin + 1];
 }  // namespace
 
 TForm::TForm(TComponent* owner) : TWinControl(owner)
@@ -73,6 +78,7 @@ TForm::TForm(TComponent* owner) : TWinControl(owner)
     FClient->setAttribute(Qt::WA_OpaquePaintEvent);
     FClient->show();
     TQtBridge::Attach(FClient, this);
+    FontChanged();
     SetVisible(false);
     SetBounds(0, 0, 320, 240);
     Screen->AddForm(this);
@@ -90,16 +96,12 @@ TForm::~TForm()
 
 int TForm::FrameExtraWidth() const
 {
-    if (Handle()->isVisible())
-        return Handle()->frameGeometry().width() - Handle()->width();
-    return gFrameExtraWidth;
+    return FFrameKnown ? FFrameWidth : gFrameEstimate[FBorderStyle].Width;
 }
 
 int TForm::FrameExtraHeight() const
 {
-    if (Handle()->isVisible())
-        return Handle()->frameGeometry().height() - Handle()->height();
-    return gFrameExtraHeight;
+    return FFrameKnown ? FFrameHeight : gFrameEstimate[FBorderStyle].Height;
 }
 
 int TForm::MenuBarHeight() const
@@ -202,11 +204,16 @@ void TForm::FrameChanged()
 {
     if (FSyncingFrame)
         return;
-    if (Handle()->isVisible()) {
-        gFrameExtraWidth = Handle()->frameGeometry().width() - Handle()->width();
-        gFrameExtraHeight = Handle()->frameGeometry().height() - Handle()->height();
-    }
     const QRect frame = Handle()->frameGeometry();
+    // The frame is known once the window exists; it may still change when the window manager
+    // decorates the window, which reports another move or resize.
+    if (Handle()->windowHandle()) {
+        FFrameKnown = true;
+        FFrameWidth = frame.width() - Handle()->width();
+        FFrameHeight = frame.height() - Handle()->height();
+        if (FFrameWidth > 0 || FFrameHeight > 0)
+            gFrameEstimate[FBorderStyle] = {FFrameWidth, FFrameHeight};
+    }
     FSyncingFrame = true;
     TControl::SetBounds(frame.x(), frame.y(), frame.width(), frame.height());
     FSyncingFrame = false;
@@ -226,12 +233,22 @@ void TForm::VisibleChanged()
         SetBounds(area.Left, area.Top, area.Width(), area.Height());
     }
     UpdateHandleGeometry();
+    const int left = Left(), top = Top();
     switch (FWindowState) {
     case wsMaximized: Handle()->showMaximized(); break;
     case wsMinimized: Handle()->showMinimized(); break;
-    default: Handle()->show(); break;
+    default:
+        Handle()->show();
+        // Before its window existed Qt placed the client area, not the frame, at the position;
+        // now that the frame is known, put the frame there.
+        if (Handle()->frameGeometry().topLeft() != QPoint(left, top))
+            Handle()->move(left, top);
+        FrameChanged();
+        break;
     }
 }
+
+void TForm::FontChanged() { FClient->setFont(ToQFont(*Font())); }
 
 void TForm::TextChanged() { Handle()->setWindowTitle(QString::fromStdString(Caption())); }
 

@@ -74,6 +74,7 @@ protected:
     void UpdateHandleGeometry() override;
     void VisibleChanged() override;
     void TextChanged() override;
+    void FontChanged() override;
 
 private:
     void ApplyWindowFlags();
@@ -92,6 +93,9 @@ private:
     int FPixelsPerInch = 96;
     int FTextHeight = 13;
     bool FSyncingFrame = false;
+    bool FFrameKnown = false;
+    int FFrameWidth = 0;
+    int FFrameHeight = 0;
 };
 
 template <>

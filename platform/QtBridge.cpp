@@ -76,6 +76,7 @@ bool TQtBridge::eventFilter(QObject* watched, QEvent* event)
         return false;
     const bool client = widget == control->ClientHandle();
     const bool selfDrawn = client && control->CustomDrawn();
+    const bool ownMouse = client && control->TakesMouseMessages();
     auto* form = dynamic_cast<TForm*>(control);
     const bool frame = form && widget == form->Handle();
     try {
@@ -107,7 +108,7 @@ bool TQtBridge::eventFilter(QObject* watched, QEvent* event)
             const TPoint p = ToClient(control, e->globalPosition());
             TControl* target = control->ControlAtPos(p);
             TMouseTracker::SetCurrent(target);
-            if (!selfDrawn)
+            if (!ownMouse)
                 return false;
             TControl* receiver = gCaptured ? gCaptured : target;
             const TPoint local = receiver->ScreenToClient({int(e->globalPosition().x()), int(e->globalPosition().y())});
@@ -117,7 +118,7 @@ bool TQtBridge::eventFilter(QObject* watched, QEvent* event)
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick: {
             auto* e = static_cast<QMouseEvent*>(event);
-            if (!selfDrawn || e->button() != Qt::LeftButton)
+            if (!ownMouse || e->button() != Qt::LeftButton)
                 return false;
             const TPoint p = ToClient(control, e->globalPosition());
             TControl* target = control->ControlAtPos(p);
@@ -128,7 +129,7 @@ bool TQtBridge::eventFilter(QObject* watched, QEvent* event)
         }
         case QEvent::MouseButtonRelease: {
             auto* e = static_cast<QMouseEvent*>(event);
-            if (!selfDrawn || e->button() != Qt::LeftButton)
+            if (!ownMouse || e->button() != Qt::LeftButton)
                 return false;
             TControl* target = gCaptured;
             gCaptured = nullptr;

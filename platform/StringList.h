@@ -27,9 +27,11 @@ public:
     // Raised after every change.
     TNotifyEvent OnChange;
 
-private:
-    void Changed();
+protected:
+    // Raises OnChange; a list kept in step with a widget also passes the change on there.
+    virtual void Changed();
 
+private:
     std::vector<std::string> FItems;
 };
 

@@ -67,6 +67,9 @@ protected:
     virtual void Paint();
     // Standard controls draw themselves through Qt; only custom-drawn ones paint here.
     virtual bool CustomDrawn() const { return true; }
+    // Whether the bridge turns mouse input into messages: Qt's own widgets (buttons, edits) handle
+    // theirs, but one that is only drawn by Qt (a label) still clicks like any other control.
+    virtual bool TakesMouseMessages() const { return CustomDrawn(); }
     // The client area changed size: children follow their anchors and alignment.
     virtual void Resized();
     void BoundsChanged() override;

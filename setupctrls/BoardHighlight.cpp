@@ -2,6 +2,13 @@
 
 #include "BoardImage.h"
 #include "PopupForm.h"
+#include "RadioPanel.h"
+
+#include "platform/Button.h"
+#include "platform/Memo.h"
+#include "platform/Screen.h"
+#include "platform/SizeConstraints.h"
+#include "platform/StatusBar.h"
 
 #include "platform/WinApi.h"
 #include "platform/WinControl.h"
@@ -27,6 +34,26 @@ constexpr float kInnerRadiusSquared = 0.5929f;  // 0.77²
 constexpr float kInnerWeight = 0.16f;
 constexpr float kBandPeak = 0.875f;
 constexpr float kBandSlope = 8.0f;
+
+// The popup window, in pixels: the stack under the panel is 1 px, the text box, 6 px, the
+// buttons and the status bar.
+constexpr int kDefaultMemoHeight = 58;
+constexpr int kStatusHeight = 19;
+constexpr int kButtonWidth = 58;
+constexpr int kButtonHeight = 25;
+constexpr int kButtonMargin = 6;
+constexpr int kButtonsFromBottom = kStatusHeight + kButtonHeight;  // 44
+constexpr int kBelowPanel = 1 + kButtonMargin + kButtonHeight;     // 32, with the status bar 51
+constexpr int kNoPanelWidth = 194;
+constexpr int kNoPanelHeight = kDefaultMemoHeight + 64 + kStatusHeight;  // 141
+constexpr int kMinPopupWidth = 194;
+constexpr int kMinPopupHeight = 122;
+constexpr int kNoPanelGap = 38;  // a popup without a panel opens this far below the board
+constexpr const char* kStatusBarName = "PopupStatus";
+constexpr const char* kPreviousButtonName = "PreviousButton";
+constexpr const char* kNextButtonName = "NextButton";
+constexpr const char* kDoneButtonName = "DoneButton";
+constexpr const char* kMemoName = "StatusMemo";
 
 const THighlightKind kKinds[] = {
     {clBlue, 0.25f, 0.5f, 1.0f, "&Options"},
@@ -77,6 +104,7 @@ const TClassInfo& TBoardHighlight::StaticClass()
     static const TClassInfo info = TClassBuilder<TBoardHighlight, TGraphicControl>("TBoardHighlight")
         .Boolean("CreatePopup", &TBoardHighlight::CreatePopup, &TBoardHighlight::SetCreatePopup, true)
         .Enum("HighlightType", &TBoardHighlight::HighlightType, &TBoardHighlight::SetHighlightType, htSettings)
+        .Reference("RadioPanel", &TBoardHighlight::RadioPanel, &TBoardHighlight::SetRadioPanel)
         .String("Title", &TBoardHighlight::Title, &TBoardHighlight::SetTitle, std::string())
         .Publish({"Align", "Anchors", "Enabled", "Constraints", "ParentShowHint", "ShowHint", "Visible",
                   "OnClick", "OnMouseDown", "OnMouseMove", "OnMouseUp"})
@@ -306,11 +334,181 @@ void TBoardHighlight::Unlight()
     Invalidate();
 }
 
-void TBoardHighlight::ShowPopup() {}
+void TBoardHighlight::SetRadioPanel(TRadioPanel* value) { FRadioPanel = value; }
 
-void TBoardHighlight::PinPopup() {}
+void TBoardHighlight::ShowPopup()
+{
+    if (FPopup) {
+        // Shown again after it was closed: a preview, until something pins it.
+        if (!FPopup->Visible())
+            FPinned = false;
+        FPopup->ShowForm();
+        return;
+    }
+    // A linked highlight may have built the group's window; it shows it when it gets the
+    // linked mouse entry.
+    for (int i = 0; i < Screen->FormCount(); ++i) {
+        const TForm* form = Screen->Forms(i);
+        if (form->Caption() == FPlainTitle && form->Tag() == int(FHighlightType))
+            return;
+    }
+    BuildPopup();
+    FPopup->ShowForm();
+    if (FRadioPanel)
+        FRadioPanel->SetFocus();
+    else if (auto* done = dynamic_cast<TButton*>(FPopup->FindComponent(kDoneButtonName)))
+        done->SetFocus();
+}
 
-void TBoardHighlight::PinAndFocusPopup() {}
+void TBoardHighlight::BuildPopup()
+{
+    FPopup = new TPopupForm(this);
+    FPopup->SetHighlight(this);
+    FPopup->SetAutoScroll(false);
+    FPopup->SetBorderStyle(bsSizeToolWin);
+    FPopup->SetFormStyle(fsStayOnTop);
+    FPinned = false;
+
+    int memoHeight = kDefaultMemoHeight;
+    int layoutLeft = 0, layoutTop = 0;
+    if (TRadioPanel* panel = FRadioPanel) {
+        memoHeight = panel->MemoHeight();
+        FPopup->OnActivate = panel->OnActivate;
+        FPopup->OnDeactivate = panel->OnDeactivate;
+        layoutLeft = panel->Left();
+        layoutTop = panel->Top();
+        panel->SetLeft(0);
+        panel->SetTop(0);
+        panel->SetVisible(true);
+        FPopup->SetClientWidth(panel->Width());
+        FPopup->SetClientHeight(panel->Height() + kBelowPanel + memoHeight + kStatusHeight);
+        // Moved, not copied: the panel keeps its owner and its state, and lives here from now on.
+        panel->SetParent(FPopup);
+        panel->SetAnchors(panel->FinalAnchors());
+        panel->SetPlaced(true);
+    } else {
+        FPopup->SetWidth(kNoPanelWidth);
+        FPopup->SetHeight(kNoPanelHeight);
+    }
+    FPopup->SetCaption(FPlainTitle);
+    FPopup->SetWidth(std::max(kMinPopupWidth, FPopup->Width()));
+    FPopup->SetHeight(std::max(kMinPopupHeight, FPopup->Height()));
+    FPopup->Constraints()->SetMinWidth(FPopup->Width());
+    FPopup->Constraints()->SetMinHeight(FPopup->Height());
+    FPopup->SetTag(int(FHighlightType));
+    FPopup->SetPosition(poDesigned);
+
+    // Where the panel was laid out, moved as far as the board image has moved since.
+    const TWinControl* board = Parent();
+    int dx = 0, dy = 0;
+    if (IsBoardImage(board)) {
+        auto* image = static_cast<const TBoardImage*>(board);
+        dx = image->LayoutLeft() - layoutLeft;
+        dy = image->LayoutTop() - layoutTop;
+    }
+    if (!FRadioPanel) {
+        dx = 0;
+        dy = -((board ? board->Height() : 0) + kNoPanelGap);
+    }
+    FPopup->SetLeft((board ? board->Left() : 0) - dx);
+    FPopup->SetTop((board ? board->Top() : 0) - dy);
+    FPopup->OnClose = Method(&TBoardHighlight::PopupClose, this);
+
+    const int cw = FPopup->ClientWidth(), ch = FPopup->ClientHeight();
+    auto* status = new TStatusBar(FPopup);
+    status->SetName(kStatusBarName);
+    status->SetAlign(alNone);
+    status->SetBounds(0, ch - kStatusHeight, cw, kStatusHeight);
+    status->SetParent(FPopup);
+    status->SetAnchors({akLeft, akRight, akBottom});
+    status->Panels()->Add()->SetBevel(pbNone);
+    FPopup->PopupStatus = status;
+
+    const int buttonTop = ch - kButtonsFromBottom;
+    struct ButtonSpec {
+        const char* Name;
+        const char* Caption;
+        int Left;
+        TAnchors Anchors;
+        void (TBoardHighlight::*Handler)(TObject*);
+    };
+    const ButtonSpec buttons[] = {
+        {kPreviousButtonName, "Previous", kButtonMargin, {akLeft, akBottom}, &TBoardHighlight::PreviousClick},
+        {kNextButtonName, "Next", (cw - kButtonWidth) / 2, {akBottom}, &TBoardHighlight::NextClick},
+        {kDoneButtonName, "Done", cw - kButtonWidth - kButtonMargin, {akRight, akBottom}, &TBoardHighlight::DoneClick},
+    };
+    for (const ButtonSpec& b : buttons) {
+        auto* button = new TButton(FPopup);
+        button->SetName(b.Name);
+        button->SetCaption(b.Caption);
+        button->SetBounds(b.Left, buttonTop, kButtonWidth, kButtonHeight);
+        button->SetParent(FPopup);
+        button->SetAnchors(b.Anchors);
+        button->OnClick = Method(b.Handler, this);
+    }
+
+    auto* memo = new TMemo(FPopup);
+    memo->SetName(kMemoName);
+    memo->SetBounds(kButtonMargin, buttonTop - kButtonMargin - memoHeight, cw - 2 * kButtonMargin, memoHeight);
+    memo->SetParent(FPopup);
+    memo->SetAnchors({akLeft, akTop, akRight, akBottom});
+    memo->SetReadOnly(true);
+    memo->SetScrollBars(ssVertical);
+    if (FRadioPanel) {
+        memo->Lines()->Assign(*FRadioPanel->Lines());
+        FRadioPanel->SetStatusMemo(memo);
+    }
+
+    // Keep the window on the primary display.
+    const int sw = Screen->Width(), sh = Screen->Height();
+    if (FPopup->Left() < 0)
+        FPopup->SetLeft(0);
+    else if (FPopup->Left() + FPopup->Width() > sw)
+        FPopup->SetLeft(sw - FPopup->Width());
+    if (FPopup->Top() < 0)
+        FPopup->SetTop(0);
+    else if (FPopup->Top() + FPopup->Height() > sh)
+        FPopup->SetTop(sh - FPopup->Height());
+}
+
+void TBoardHighlight::PinPopup()
+{
+    if (FPopup) {
+        FPinned = true;
+        CheckMenuEntry(true);
+    }
+    for (TBoardHighlight* h : LinkedHighlights())
+        h->PinAndFocusPopup();
+}
+
+void TBoardHighlight::PinAndFocusPopup()
+{
+    if (!FPopup)
+        return;
+    FPinned = true;
+    CheckMenuEntry(true);
+    FPopup->SetFocus();
+}
+
+void TBoardHighlight::PopupClose(TObject*, TCloseAction&)
+{
+    CheckMenuEntry(false);
+    if (FPopup)
+        FPopup->SetCloseOnLeave(false);
+    Unlight();
+    for (TBoardHighlight* h : LinkedHighlights())
+        h->Unlight();
+}
+
+void TBoardHighlight::DoneClick(TObject*)
+{
+    if (FPopup)
+        FPopup->Close();
+}
+
+void TBoardHighlight::PreviousClick(TObject*) {}
+
+void TBoardHighlight::NextClick(TObject*) {}
 
 void TBoardHighlight::AddToMenu() {}
 

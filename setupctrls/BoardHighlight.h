@@ -4,6 +4,7 @@
 // window and one menu entry.
 
 #include "platform/Bitmap.h"
+#include "platform/Form.h"
 #include "platform/ClassInfo.h"
 #include "platform/GraphicControl.h"
 
@@ -21,6 +22,7 @@ namespace setupctrls {
 using namespace platform;
 
 class TPopupForm;
+class TRadioPanel;
 
 enum THighlightType : std::uint8_t { htOptions, htSettings, htCalibration };
 
@@ -44,6 +46,8 @@ public:
     void SetCreatePopup(bool value) { FCreatePopup = value; }
     THighlightType HighlightType() const { return FHighlightType; }
     void SetHighlightType(THighlightType value);
+    TRadioPanel* RadioPanel() const { return FRadioPanel; }
+    void SetRadioPanel(TRadioPanel* value);
     const std::string& Title() const { return FTitle; }
     void SetTitle(const std::string& value);
     // The title without "&": the popup window's caption.
@@ -76,10 +80,18 @@ public:
     void SetPopupActive(bool value, bool linked);
     void Unlight();
 
-    // The popup window and the menu entry.
+    // The group's popup window: shown (and built, the first time) by a mouse entry, pinned by
+    // a click; any number of groups can have theirs open.
     void ShowPopup();
     void PinPopup();
     void PinAndFocusPopup();
+    // The popup window's OnClose: the group goes back to its idle look.
+    void PopupClose(TObject* sender, TCloseAction& action);
+    void DoneClick(TObject* sender);
+    void PreviousClick(TObject* sender);
+    void NextClick(TObject* sender);
+
+    // The highlight's entry in the main menu.
     void AddToMenu();
     void CheckMenuEntry(bool value);
 
@@ -93,6 +105,7 @@ protected:
 private:
     void RenderBitmaps();
     void PrepareHighlight();
+    void BuildPopup();
     bool IsLinkedTo(const TControl* control) const;
 
     std::unique_ptr<TBitmap> FIdleBitmap;
@@ -112,6 +125,7 @@ private:
     bool FPrepared = false;
     bool FCreatePopup = true;
     bool FPinned = false;
+    TRadioPanel* FRadioPanel = nullptr;
     bool FPopupActive = false;
 };
 

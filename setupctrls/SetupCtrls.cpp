@@ -3,6 +3,8 @@
 #include "BoardHighlight.h"
 #include "BoardImage.h"
 #include "PopupForm.h"
+#include "RadioPanel.h"
+#include "TwoJumper.h"
 
 namespace setupctrls {
 
@@ -10,6 +12,7 @@ void RegisterSetupCtrls()
 {
     static const bool registered = [] {
         for (const platform::TClassInfo* c : {&TBoardImage::StaticClass(), &TBoardHighlight::StaticClass(),
+                                              &TTwoJumper::StaticClass(), &TRadioPanel::StaticClass(),
                                               &TPopupForm::StaticClass()})
             platform::RegisterClass(*c);
         return true;
