@@ -2,18 +2,23 @@
 
 #include "setupctrls/BoardHighlight.h"
 #include "setupctrls/BoardImage.h"
+#include "setupctrls/RadioPanel.h"
+#include "setupctrls/TwoJumper.h"
 
 #include "platform/Bitmap.h"
+#include "platform/CheckBox.h"
 #include "platform/Font.h"
 #include "platform/JPEGImage.h"
 #include "platform/JpegDecoder.h"
 #include "platform/Menus.h"
 #include "platform/Picture.h"
 
+#include <QAbstractButton>
 #include <QFile>
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 using namespace settings;
@@ -96,6 +101,78 @@ TEST(MainForm, TheFirstPaintCentresTheBoardAndPreparesEveryCircle)
     EXPECT_EQ(board->Top(), (form.Height() - 266) / 2);
     for (int i = 0; i < board->ControlCount(); ++i)
         EXPECT_TRUE(static_cast<TBoardHighlight*>(board->Controls(i))->Prepared()) << i;
+}
+
+struct TPair {
+    TTwoJumper* Jumper;
+    TCheckBox* Check;
+};
+
+std::vector<TPair> Pairs(TMainForm& f)
+{
+    return {{f.IENDIOJumper, f.IENDIOCheck}, {f.CTRJumper0, f.CTRCheck0}, {f.CTRJumper1, f.CTRCheck1},
+            {f.CTRJumper2, f.CTRCheck2}, {f.IENCTRJumper0, f.IENCTRCheck0}, {f.IENCTRJumper1, f.IENCTRCheck1},
+            {f.IENCTRJumper2, f.IENCTRCheck2}};
+}
+
+// What the user sees: the jumper of each pair, closed or open.
+std::vector<bool> ClosedStates(TMainForm& f)
+{
+    std::vector<bool> closed;
+    for (const TPair& p : Pairs(f)) {
+        EXPECT_EQ(p.Jumper->Closed(), p.Check->Checked()) << p.Jumper->Name() << " and " << p.Check->Name();
+        closed.push_back(p.Jumper->Closed());
+    }
+    return closed;
+}
+
+void UserClicks(TCheckBox* box) { static_cast<QAbstractButton*>(box->Handle())->click(); }
+
+TEST(MainForm, RadioPanelsStayHiddenOnTheMainWindow)
+{
+    TMainForm form(nullptr);
+    for (TRadioPanel* panel : {form.IENCTRPanel, form.IENDIOPanel, form.CTRPanel}) {
+        EXPECT_EQ(panel->Parent(), &form);
+        EXPECT_FALSE(panel->Visible()) << panel->Name();
+    }
+    EXPECT_EQ(form.IENDIOPanel->BoundsRect(), Bounds(544, 8, 209, 65));
+    EXPECT_EQ(form.IEN0Highlight->RadioPanel(), form.IENDIOPanel);
+    EXPECT_EQ(form.IEN2Highlight->RadioPanel(), form.IENDIOPanel);
+    EXPECT_EQ(form.BoardHighlight3->RadioPanel(), form.CTRPanel);
+    EXPECT_EQ(form.IENCTRHighlight->RadioPanel(), form.IENCTRPanel);
+    EXPECT_EQ(form.CTRPanel->Lines()->Count(), 7);
+    EXPECT_EQ((*form.CTRPanel->Lines())[4],
+              "CLKx2 - connects the output of Counter 1 to the input of Counter 2, so that Counters 1 & 2 "
+              "are cascaded to make a single \"32-bit\" counter.");
+    EXPECT_EQ((*form.CTRPanel->Lines())[5], "");
+    EXPECT_EQ(form.IENDIOJumper->Orientation(), otLeft);
+    EXPECT_EQ(form.IENDIOJumper->Width(), 18);
+    EXPECT_EQ(form.IENDIOJumper->Height(), 34);
+}
+
+TEST(MainForm, JumpersAndCheckBoxesFollowEachOther)
+{
+    // Closed states in pair order: DIO, CTR0..2, IENCTR0..2.
+    using S = std::vector<bool>;
+    struct Step {
+        const char* What;
+        std::function<void(TMainForm&)> Act;
+        S Expected;
+    };
+    const Step steps[] = {
+        {"start", [](TMainForm&) {}, S{false, true, true, true, false, false, false}},
+        {"click CTRJumper1", [](TMainForm& f) { f.CTRJumper1->Click(); }, S{false, true, false, true, false, false, false}},
+        {"click IENCTRCheck2", [](TMainForm& f) { UserClicks(f.IENCTRCheck2); }, S{false, true, false, true, false, false, true}},
+        {"click IENDIOJumper", [](TMainForm& f) { f.IENDIOJumper->Click(); }, S{true, true, false, true, false, false, true}},
+        {"click IENDIOCheck", [](TMainForm& f) { UserClicks(f.IENDIOCheck); }, S{false, true, false, true, false, false, true}},
+        {"click CTRCheck1", [](TMainForm& f) { UserClicks(f.CTRCheck1); }, S{false, true, true, true, false, false, true}},
+        {"click IENCTRJumper0", [](TMainForm& f) { f.IENCTRJumper0->Click(); }, S{false, true, true, true, true, false, true}},
+    };
+    TMainForm form(nullptr);
+    for (const Step& step : steps) {
+        step.Act(form);
+        EXPECT_EQ(ClosedStates(form), step.Expected) << step.What;
+    }
 }
 
 TEST(MainForm, EmbeddedPhotographDecodesAndDamagedCopiesRaise)
