@@ -23,13 +23,12 @@ TCanvas& TGraphicControl::Canvas()
 
 void TGraphicControl::PaintOn(TCanvas& canvas)
 {
-    TCanvas saved = FCanvas;
     FCanvas = canvas;
+    // Afterwards the canvas follows the parent's last image again (see Canvas()).
     struct Restore {
-        TCanvas& slot;
-        TCanvas value;
-        ~Restore() { slot = TCanvas(); }
-    } restore{FCanvas, saved};
+        TCanvas& Slot;
+        ~Restore() { Slot = TCanvas(); }
+    } restore{FCanvas};
     Paint();
 }
 

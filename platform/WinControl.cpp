@@ -93,14 +93,14 @@ void TWinControl::UpdateHandleGeometry()
 
 void TWinControl::Resized()
 {
-    int oldW = FLastClientWidth, oldH = FLastClientHeight;
+    const int oldW = FLastClientWidth, oldH = FLastClientHeight;
     FLastClientWidth = ClientWidth();
     FLastClientHeight = ClientHeight();
     if (oldW != FLastClientWidth || oldH != FLastClientHeight)
-        ArrangeChildren(oldW, oldH);
+        ArrangeChildren();
 }
 
-void TWinControl::ArrangeChildren(int, int)
+void TWinControl::ArrangeChildren()
 {
     const int cw = ClientWidth(), ch = ClientHeight();
     sArranging = true;

@@ -84,7 +84,8 @@ private:
     friend class TQtBridge;
     void InsertControl(TControl* control);
     void RemoveControl(TControl* control);
-    void ArrangeChildren(int oldWidth, int oldHeight);
+    // Moves and sizes the children by their anchors, from where they stood when anchored.
+    void ArrangeChildren();
     void PaintInto(QImage& image);
 
     QWidget* FHandle = nullptr;

@@ -135,6 +135,23 @@ TEST(PopupForm, GeometryFollowsThePanel)
     }
 }
 
+TEST(PopupForm, ChildrenFollowTheirAnchorsWhenTheWindowGrows)
+{
+    TBoardWindow w;
+    TRadioPanel* panel = w.AddPanel(Bounds(544, 8, 209, 65));
+    TBoardHighlight* h = w.AddHighlight(Bounds(348, 21, 17, 25), "A", panel);
+    h->ShowPopup();
+    TPopupForm* popup = h->Popup();
+    popup->SetWidth(popup->Width() + 50);
+    popup->SetHeight(popup->Height() + 20);
+    EXPECT_EQ(BoundsOf(popup, "PreviousButton"), Bounds(6, 150, 58, 25));
+    EXPECT_EQ(BoundsOf(popup, "NextButton"), Bounds(100, 150, 58, 25));
+    EXPECT_EQ(BoundsOf(popup, "DoneButton"), Bounds(195, 150, 58, 25));
+    EXPECT_EQ(BoundsOf(popup, "StatusMemo"), Bounds(6, 66, 247, 78));
+    EXPECT_EQ(BoundsOf(popup, "PopupStatus"), Bounds(0, 175, 259, 19));
+    EXPECT_EQ(panel->BoundsRect(), Bounds(0, 0, 209, 65));  // anchored top left
+}
+
 TEST(PopupForm, OpensWhereThePanelWasLaidOutMovedWithTheBoard)
 {
     TBoardWindow w;  // 902 × 766 centres the 662 × 266 board at (120, 250)
