@@ -184,11 +184,30 @@ void TForm::UpdateHandleGeometry()
     FSyncingFrame = true;
     Handle()->move(Left(), Top());
     Handle()->resize(std::max(Width() - FrameExtraWidth(), 1), std::max(Height() - FrameExtraHeight(), 1));
+    ApplyMinimumSize();
+    FSyncingFrame = false;
+    LayoutFrame();
+}
+
+void TForm::ApplyMinimumSize()
+{
     const TSizeConstraints* c = Constraints();
     Handle()->setMinimumSize(std::max(c->MinWidth() - FrameExtraWidth(), 0),
                              std::max(c->MinHeight() - FrameExtraHeight(), 0));
-    FSyncingFrame = false;
-    LayoutFrame();
+}
+
+void TForm::KeepConstraintsOnFrameChange(int dw, int dh)
+{
+    TSizeConstraints* c = Constraints();
+    auto shift = [](int value, int delta) { return value > 0 ? std::max(value + delta, 1) : value; };
+    if (dw) {
+        c->SetMinWidth(shift(c->MinWidth(), dw));
+        c->SetMaxWidth(shift(c->MaxWidth(), dw));
+    }
+    if (dh) {
+        c->SetMinHeight(shift(c->MinHeight(), dh));
+        c->SetMaxHeight(shift(c->MaxHeight(), dh));
+    }
 }
 
 void TForm::LayoutFrame()
@@ -207,16 +226,20 @@ void TForm::FrameChanged()
     const QRect frame = Handle()->frameGeometry();
     // The frame is known once the window exists; it may still change when the window manager
     // decorates the window, which reports another move or resize.
+    FSyncingFrame = true;
     if (Handle()->windowHandle()) {
+        const int oldWidth = FrameExtraWidth(), oldHeight = FrameExtraHeight();
         FFrameKnown = true;
         FFrameWidth = frame.width() - Handle()->width();
         FFrameHeight = frame.height() - Handle()->height();
         if (FFrameWidth > 0 || FFrameHeight > 0)
             gFrameEstimate[FBorderStyle] = {FFrameWidth, FFrameHeight};
+        // Outer-size limits set while the frame was guessed keep the client size they meant.
+        KeepConstraintsOnFrameChange(FFrameWidth - oldWidth, FFrameHeight - oldHeight);
     }
-    FSyncingFrame = true;
     TControl::SetBounds(frame.x(), frame.y(), frame.width(), frame.height());
     FSyncingFrame = false;
+    ApplyMinimumSize();
     LayoutFrame();
     Resized();
 }

@@ -78,6 +78,8 @@ protected:
 
 private:
     void ApplyWindowFlags();
+    void ApplyMinimumSize();
+    void KeepConstraintsOnFrameChange(int dw, int dh);
     void LayoutFrame();
     int MenuBarHeight() const;
     int FrameExtraWidth() const;

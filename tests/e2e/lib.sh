@@ -165,3 +165,64 @@ e2e_diff_pixels() {
   convert "$b" -crop "$geom" +repage "$E2E_WORKDIR/.cmp-b.png"
   compare -metric AE "$E2E_WORKDIR/.cmp-a.png" "$E2E_WORKDIR/.cmp-b.png" null: 2>&1 || true
 }
+
+# Map state of a window as xwininfo reports it: IsViewable, IsUnMapped or IsUnviewable.
+e2e_map_state() {
+  xwininfo -id "$1" 2>/dev/null | awk '/Map State:/ {print $3}'
+}
+
+# Poll a command until it succeeds or the timeout (seconds) runs out; returns its last status.
+e2e_wait_until() {
+  local timeout="$1"
+  shift
+  local deadline=$((SECONDS + timeout))
+  until "$@"; do
+    ((SECONDS < deadline)) || return 1
+    sleep 0.2
+  done
+}
+
+# The distinct colours in the WxH+X+Y region of an image, as sorted "#RRGGBB" words.
+e2e_region_colours() {
+  convert "$1" -crop "$2" +repage -depth 8 -unique-colors txt:- |
+    grep -o '#[0-9A-F]\{6\}' | sort -u | tr '\n' ' ' | sed 's/ $//'
+}
+
+# Bounding box "w h x y" (x, y in the image's own coordinates) of everything in the WxH+X+Y region
+# of an image that is not the given background colour; "none" when the region is all background.
+e2e_bbox() {
+  local img="$1" geom="$2" bg="$3" ox oy box w h x y
+  if [[ "$(e2e_region_colours "$img" "$geom")" == "$bg" ]]; then
+    echo none
+    return 0
+  fi
+  ox="$(cut -d+ -f2 <<<"$geom")"
+  oy="$(cut -d+ -f3 <<<"$geom")"
+  # The one-pixel border in the background colour makes -trim key on that colour exactly.
+  box="$(convert "$img" -crop "$geom" +repage -bordercolor "$bg" -border 1 -trim -format '%w %h %X %Y' info:)"
+  read -r w h x y <<<"$box"
+  echo "$w $h $((ox + x - 1)) $((oy + y - 1))"
+}
+
+# The board photograph sits on pure white below the menu bar. Given a screenshot and the main
+# window's client geometry (x y w h), sets MENU_H, BOARD_X, BOARD_Y (root coordinates) and
+# BOARD_SIZE ("WxH" of everything non-white below the menu bar, empty if the menu bar's end was
+# not found).
+e2e_locate_board() {
+  local shot="$1" wx="$2" wy="$3" ww="$4" wh="$5" top box w h x y
+  BOARD_SIZE=""
+  # The menu bar's right end carries no text, so walking down that column to the first pure white
+  # pixel gives the top of the white background.
+  MENU_H="$(convert "$shot" -crop "1x120+$((wx + ww - 3))+${wy}" +repage txt:- |
+    awk -F'[,:]' '!found && /#FFFFFF/ {found = 1; row = $2} END {print found ? row : -1}')"
+  ((MENU_H >= 0)) || return 0
+  top=$((wy + MENU_H))
+  local area="${ww}x$((wy + wh - top))+${wx}+${top}"
+  # -fuzz absorbs nothing but rounding; the page background is exactly #FFFFFF.
+  box="$(convert "$shot" -crop "$area" +repage -bordercolor white -border 1 \
+    -fuzz 1% -trim -format '%w %h %X %Y' info:)"
+  read -r w h x y <<<"$box"
+  BOARD_X=$((wx + x - 1))
+  BOARD_Y=$((top + y - 1))
+  BOARD_SIZE="${w}x${h}"
+}

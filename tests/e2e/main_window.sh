@@ -49,32 +49,6 @@ done
 e2e_window_geometry "$WIN"
 e2e_log "window is maximised: client area ${WIN_W}x${WIN_H}+${WIN_X}+${WIN_Y}"
 
-# The menu bar is a grey strip across the top of the client area. Its right end carries no text,
-# so walking down that column to the first pure white pixel gives the top of the white background
-# the board sits on; everything below that is photograph or white.
-menu_bottom() {
-  convert "$1" -crop "1x120+$((WIN_X + WIN_W - 3))+${WIN_Y}" +repage txt:- |
-    awk -F'[,:]' '!found && /#FFFFFF/ {found = 1; row = $2} END {print found ? row : -1}'
-}
-
-# Bounding box of everything that is not white below the menu bar, in root coordinates.
-# Sets MENU_H, BOARD_X, BOARD_Y and BOARD_SIZE ("WxH").
-locate_board() {
-  local shot="$1" top box w h x y
-  BOARD_SIZE=""
-  MENU_H="$(menu_bottom "$shot")"
-  ((MENU_H >= 0)) || return 0
-  top=$((WIN_Y + MENU_H))
-  local area="${WIN_W}x$((WIN_Y + WIN_H - top))+${WIN_X}+${top}"
-  # -fuzz absorbs nothing but rounding; the page background is exactly #FFFFFF.
-  box="$(convert "$shot" -crop "$area" +repage -bordercolor white -border 1 \
-    -fuzz 1% -trim -format '%w %h %X %Y' info:)"
-  read -r w h x y <<<"$box"
-  BOARD_X=$((WIN_X + x - 1))
-  BOARD_Y=$((top + y - 1))
-  BOARD_SIZE="${w}x${h}"
-}
-
 # Keep the pointer parked on empty white background while the window paints.
 SPOT_X=$((WIN_X + 10))
 SPOT_Y=$((WIN_Y + WIN_H - 10))
@@ -83,7 +57,7 @@ xdotool mousemove "$SPOT_X" "$SPOT_Y"
 deadline=$((SECONDS + 20))
 while :; do
   shot="$(e2e_screenshot startup)"
-  locate_board "$shot"
+  e2e_locate_board "$shot" "$WIN_X" "$WIN_Y" "$WIN_W" "$WIN_H"
   [[ "$BOARD_SIZE" == "${BOARD_W}x${BOARD_H}" ]] && break
   ((SECONDS < deadline)) || e2e_fail "board not found on screen (non-white area below the menu bar is '${BOARD_SIZE:-none}', expected ${BOARD_W}x${BOARD_H}); see startup.png"
   sleep 0.3

@@ -91,7 +91,6 @@ void LearnToolWindowFrame()
 
 TEST(PopupForm, GeometryFollowsThePanel)
 {
-    LearnToolWindowFrame();
     struct Case {
         int PanelW, PanelH;
         int ClientH;
