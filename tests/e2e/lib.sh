@@ -208,6 +208,7 @@ e2e_bbox() {
 # window's client geometry (x y w h), sets MENU_H, BOARD_X, BOARD_Y (root coordinates) and
 # BOARD_SIZE ("WxH" of everything non-white below the menu bar, empty if the menu bar's end was
 # not found).
+# shellcheck disable=SC2034  # read by the calling script
 e2e_locate_board() {
   local shot="$1" wx="$2" wy="$3" ww="$4" wh="$5" top box w h x y
   BOARD_SIZE=""
