@@ -1,0 +1,126 @@
+// The class library's foundations: events, ownership and names, block copies, the idle event.
+
+#include "platform/Application.h"
+#include "platform/Bitmap.h"
+#include "platform/Component.h"
+#include "platform/WinApi.h"
+
+#include <QEventLoop>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+using namespace platform;
+
+namespace {
+
+struct TListener {
+    int Calls = 0;
+    TObject* Last = nullptr;
+    void Heard(TObject* sender)
+    {
+        ++Calls;
+        Last = sender;
+    }
+    void Other(TObject*) {}
+};
+
+TEST(Event, IsAComparableClearableMethodObjectPair)
+{
+    TListener a, b;
+    TNotifyEvent empty;
+    EXPECT_FALSE(empty.Assigned());
+    empty(nullptr);  // calling an empty event does nothing
+
+    TNotifyEvent e = Method(&TListener::Heard, &a);
+    EXPECT_TRUE(e.Assigned());
+    EXPECT_EQ(e, Method(&TListener::Heard, &a));
+    EXPECT_FALSE(e == Method(&TListener::Heard, &b));   // same method, other object
+    EXPECT_FALSE(e == Method(&TListener::Other, &a));   // same object, other method
+    TObject sender;
+    e(&sender);
+    EXPECT_EQ(a.Calls, 1);
+    EXPECT_EQ(a.Last, &sender);
+    e.Clear();
+    EXPECT_EQ(e, empty);
+}
+
+TEST(Component, OwnerDestroysWhatItOwnsAndNamesAreUnique)
+{
+    auto* owner = new TComponent(nullptr);
+    auto* first = new TComponent(owner);
+    first->SetName("First");
+    auto* second = new TComponent(owner);
+    second->SetName("Second");
+    EXPECT_EQ(owner->FindComponent("Second"), second);
+    EXPECT_EQ(owner->FindComponent("Nobody"), nullptr);
+    EXPECT_THROW(second->SetName("First"), std::invalid_argument);
+    EXPECT_EQ(second->Name(), "Second");
+
+    auto* grandchild = new TComponent(first);
+    grandchild->SetName("Deep");
+    EXPECT_EQ(owner->FindComponent("Deep"), nullptr);  // not searched further down
+
+    delete second;  // leaves its owner's list
+    EXPECT_EQ(owner->ComponentCount(), 1);
+    delete owner;   // takes first and, through it, the grandchild
+}
+
+TEST(BitBlt, CopiesClippedBlocksAndOverlappingRowsWithinOneImage)
+{
+    TBitmap src;
+    src.SetSize(4, 4);
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 4; ++x)
+            src.Canvas().SetPixel(x, y, RGB(std::uint8_t(x * 10), std::uint8_t(y * 10), 0));
+    TBitmap dst;
+    dst.SetSize(3, 3);
+    // Partly off both images: only the overlap moves.
+    ASSERT_TRUE(BitBlt(&dst.Canvas(), -1, 1, 4, 4, &src.Canvas(), 0, 0, SRCCOPY));
+    EXPECT_EQ(dst.Canvas().Pixel(0, 1), RGB(10, 0, 0));
+    EXPECT_EQ(dst.Canvas().Pixel(2, 2), RGB(30, 10, 0));
+    EXPECT_EQ(dst.Canvas().Pixel(0, 0), clBlack);  // untouched
+    // Down by one row inside the same image: every row moves once, unsmeared.
+    ASSERT_TRUE(BitBlt(&src.Canvas(), 0, 1, 4, 3, &src.Canvas(), 0, 0, SRCCOPY));
+    for (int y = 1; y < 4; ++y)
+        EXPECT_EQ(src.Canvas().Pixel(2, y), RGB(20, std::uint8_t((y - 1) * 10), 0)) << y;
+    EXPECT_FALSE(BitBlt(&dst.Canvas(), 0, 0, 1, 1, &src.Canvas(), 0, 0, 0x00EE0086));  // not SRCCOPY
+    EXPECT_FALSE(BitBlt(nullptr, 0, 0, 1, 1, &src.Canvas(), 0, 0, SRCCOPY));
+}
+
+struct TIdleCounter {
+    int Calls = 0;
+    int AskAgain = 0;
+    void Idle(TObject* sender, bool& done)
+    {
+        EXPECT_EQ(sender, Application);
+        ++Calls;
+        if (AskAgain > 0) {
+            --AskAgain;
+            done = false;
+        }
+    }
+};
+
+void RunLoopFor(int ms)
+{
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+TEST(Application, OnIdleRunsWhenTheQueueEmptiesUntilCleared)
+{
+    TIdleCounter counter;
+    counter.AskAgain = 3;  // not done: called again without waiting for a message
+    Application->OnIdle = Method(&TIdleCounter::Idle, &counter);
+    // The idle event belongs to a loop that waits for messages, as the program's own loop does.
+    RunLoopFor(100);
+    EXPECT_GE(counter.Calls, 4);
+    Application->OnIdle.Clear();
+    const int calls = counter.Calls;
+    RunLoopFor(50);
+    EXPECT_EQ(counter.Calls, calls);
+}
+
+}  // namespace
