@@ -24,6 +24,13 @@ struct ShadeCase {
     TRgb Expected;
 };
 
+void PrintTo(const ShadeCase& c, std::ostream* os)
+{
+    static const char* const looks[] = {"idle", "hover", "selected"};
+    *os << "kind " << int(c.Type) << ", " << c.W << "x" << c.H << ", " << looks[int(c.Look)] << " at (" << c.X
+        << ", " << c.Y << ")";
+}
+
 class ShadeRingThroughPaint : public ::testing::TestWithParam<ShadeCase> {};
 
 // The rings are rendered at the first paint from the picture beneath and shown by every paint:
