@@ -34,7 +34,9 @@ void TCanvas::Plot(int x, int y, std::uint32_t rgb)
     int iy = y + FOrigin.Y;
     if (!FClip.Contains({ix, iy}))
         return;
-    reinterpret_cast<std::uint32_t*>(FImage->scanLine(iy))[ix] = rgb;
+    // bits() rather than scanLine(): one detach check per pixel is what a shape can afford.
+    auto* row = reinterpret_cast<std::uint32_t*>(FImage->bits() + std::ptrdiff_t(iy) * FImage->bytesPerLine());
+    row[ix] = rgb;
 }
 
 template <class Inside>
@@ -108,9 +110,23 @@ void TCanvas::FillRect(const TRect& rect)
     if (!FImage || FBrush.Style == bsClear)
         return;
     const std::uint32_t brush = ColorToPixel(FBrush.Color);
-    for (int y = rect.Top; y < rect.Bottom; ++y)
-        for (int x = rect.Left; x < rect.Right; ++x)
-            Plot(x, y, brush);
+    // Clip once, then fill whole rows: this runs over every window's full client area.
+    const int left = std::max(rect.Left + FOrigin.X, FClip.Left);
+    const int right = std::min(rect.Right + FOrigin.X, FClip.Right);
+    const int top = std::max(rect.Top + FOrigin.Y, FClip.Top);
+    const int bottom = std::min(rect.Bottom + FOrigin.Y, FClip.Bottom);
+    if (left >= right || top >= bottom)
+        return;
+    if (left == 0 && top == 0 && right == FImage->width() && bottom == FImage->height()) {
+        FImage->fill(brush);
+        return;
+    }
+    std::uint8_t* bits = FImage->bits();
+    const qsizetype stride = FImage->bytesPerLine();
+    for (int y = top; y < bottom; ++y) {
+        auto* row = reinterpret_cast<std::uint32_t*>(bits + y * stride);
+        std::fill(row + left, row + right, brush);
+    }
 }
 
 void TCanvas::StretchDraw(const TRect& rect, const TGraphic& graphic)
