@@ -140,7 +140,10 @@ void TForm::ApplyWindowFlags()
     switch (FBorderStyle) {
     case bsNone: flags |= Qt::FramelessWindowHint; break;
     case bsToolWindow:
-    case bsSizeToolWin: flags = Qt::Tool; break;
+    case bsSizeToolWin:
+        // A tool window's small caption carries its title and a close box, nothing else.
+        flags = Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+        break;
     case bsDialog: flags = Qt::Dialog; break;
     default: break;
     }
