@@ -4,12 +4,21 @@
 
 #include "platform/Application.h"
 
+#include <exception>
+
 int main()
 {
     using namespace platform;
     Application->Initialize();
     Application->SetIconResource(":/app/assets/icon.png");
-    Application->CreateForm(settings::MainForm);
+    try {
+        Application->CreateForm(settings::MainForm);
+    } catch (const std::exception& e) {
+        // The window could not be built (a damaged layout or photograph): say why, and stop.
+        Application->HandleException(e);
+        Application->Finalize();
+        return 1;
+    }
     Application->Run();
     return 0;
 }

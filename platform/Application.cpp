@@ -95,6 +95,10 @@ void TApplication::Terminate()
 
 void TApplication::HandleException(const std::exception& error)
 {
+    if (OnException) {
+        OnException(this, error);
+        return;
+    }
     MessageBox(error.what(), FTitle.empty() ? "Error" : FTitle, MB_OK | MB_ICONERROR);
 }
 

@@ -16,6 +16,7 @@ namespace platform {
 class TForm;
 
 using TIdleEvent = TEvent<TObject*, bool&>;
+using TExceptionEvent = TEvent<TObject*, const std::exception&>;
 
 class TApplication : public TComponent {
     PLATFORM_CLASS(TApplication)
@@ -42,7 +43,8 @@ public:
     bool Terminated() const { return FTerminated; }
     TForm* MainForm() const { return FMainForm; }
 
-    // Reports an error that nothing else handled, in a message box.
+    // Reports an error that nothing else handled: to OnException when assigned, else in a
+    // message box.
     void HandleException(const std::exception& error);
     // Shows a modal message box; returns the button chosen (IDOK, IDYES, ...).
     int MessageBox(const std::string& text, const std::string& caption, unsigned flags);
@@ -56,6 +58,7 @@ public:
     // Raised each time the message queue has been emptied; the handler may set its flag false
     // to be called again before the application waits for the next message.
     TIdleEvent OnIdle;
+    TExceptionEvent OnException;
 
 private:
     void Idle();

@@ -1,6 +1,7 @@
 #include "Button.h"
 
 #include "ClassInfo.h"
+#include "QtBridge.h"
 #include "Font.h"
 #include "FontMapping.h"
 
@@ -49,9 +50,9 @@ TButton::TButton(TComponent* owner, QPushButton* button)
     SetTabStop(true);
     SetBounds(0, 0, kDefaultWidth, kDefaultHeight);
     // click() does nothing while the widget is disabled, so a disabled button ignores its keys.
-    QObject::connect(FButton, &QPushButton::clicked, FButton, [this] { Click(); });
-    QObject::connect(FReturnShortcut, &QShortcut::activated, FButton, [this] { EnterPressed(); });
-    QObject::connect(FEnterShortcut, &QShortcut::activated, FButton, [this] { EnterPressed(); });
+    QObject::connect(FButton, &QPushButton::clicked, FButton, [this] { TQtBridge::Guard([this] { Click(); }); });
+    QObject::connect(FReturnShortcut, &QShortcut::activated, FButton, [this] { TQtBridge::Guard([this] { EnterPressed(); }); });
+    QObject::connect(FEnterShortcut, &QShortcut::activated, FButton, [this] { TQtBridge::Guard([this] { EnterPressed(); }); });
     QObject::connect(FEscapeShortcut, &QShortcut::activated, FButton, [this] {
         if (FButton->isVisible())
             FButton->click();

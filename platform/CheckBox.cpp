@@ -1,6 +1,7 @@
 #include "CheckBox.h"
 
 #include "ClassInfo.h"
+#include "QtBridge.h"
 #include "Font.h"
 #include "FontMapping.h"
 
@@ -32,7 +33,7 @@ TCheckBox::TCheckBox(TComponent* owner, QCheckBox* box) : TWinControl(owner, box
     SetTabStop(true);
     SetBounds(0, 0, kDefaultWidth, kDefaultHeight);
     // Only the user's clicks: changes from code go through SetChecked, which raises OnClick itself.
-    QObject::connect(FBox, &QCheckBox::clicked, FBox, [this] { UserClicked(); });
+    QObject::connect(FBox, &QCheckBox::clicked, FBox, [this] { TQtBridge::Guard([this] { UserClicked(); }); });
 }
 
 void TCheckBox::SetChecked(bool value)

@@ -1,6 +1,7 @@
 #include "Memo.h"
 
 #include "ClassInfo.h"
+#include "QtBridge.h"
 #include "Font.h"
 #include "FontMapping.h"
 #include "StringList.h"
@@ -98,7 +99,7 @@ TMemo::TMemo(TComponent* owner, QPlainTextEdit* edit)
     : TWinControl(owner, edit), FEdit(edit), FLines(std::make_unique<TMemoLines>([this] { LinesChanged(); }))
 {
     FEdit->setFont(ToQFont(*Font()));
-    QObject::connect(FEdit, &QPlainTextEdit::textChanged, FEdit, [this] { EditTextChanged(); });
+    QObject::connect(FEdit, &QPlainTextEdit::textChanged, FEdit, [this] { TQtBridge::Guard([this] { EditTextChanged(); }); });
     SetTabStop(true);
     SetColor(clWindow);
     UpdateScrolling();

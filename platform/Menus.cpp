@@ -1,6 +1,7 @@
 #include "Menus.h"
 
 #include "ClassInfo.h"
+#include "QtBridge.h"
 
 #include <QAction>
 #include <QMenu>
@@ -24,7 +25,7 @@ const TClassInfo& TMenuItem::StaticClass()
 
 TMenuItem::TMenuItem(TComponent* owner) : TComponent(owner), FAction(new QAction)
 {
-    QObject::connect(FAction, &QAction::triggered, [this] { Triggered(); });
+    QObject::connect(FAction, &QAction::triggered, [this] { TQtBridge::Guard([this] { Triggered(); }); });
 }
 
 TMenuItem::~TMenuItem()

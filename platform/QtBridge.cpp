@@ -167,10 +167,15 @@ bool TQtBridge::eventFilter(QObject* watched, QEvent* event)
             return false;
         }
     } catch (const std::exception& e) {
-        if (Application)
-            Application->HandleException(e);
+        ReportException(e);
         return true;
     }
+}
+
+void TQtBridge::ReportException(const std::exception& e)
+{
+    if (Application)
+        Application->HandleException(e);
 }
 
 }  // namespace platform

@@ -4,6 +4,8 @@
 
 #include <QObject>
 
+#include <exception>
+
 class QWidget;
 
 namespace platform {
@@ -20,6 +22,19 @@ public:
     static TWinControl* ControlOf(const QWidget* widget);
     // A control that is going away no longer receives the mouse release.
     static void ForgetCapture(const TControl* control);
+
+    // Runs a call that a Qt signal makes (a button's click, a menu command): an error it raises
+    // goes to the application's handler instead of unwinding through Qt, which cannot take it.
+    template <class F>
+    static void Guard(F&& call)
+    {
+        try {
+            call();
+        } catch (const std::exception& e) {
+            ReportException(e);
+        }
+    }
+    static void ReportException(const std::exception& e);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

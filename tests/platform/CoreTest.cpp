@@ -3,8 +3,10 @@
 #include "platform/Application.h"
 #include "platform/Bitmap.h"
 #include "platform/Component.h"
+#include "platform/Menus.h"
 #include "platform/WinApi.h"
 
+#include <QAction>
 #include <QEventLoop>
 #include <QTimer>
 
@@ -121,6 +123,23 @@ TEST(Application, OnIdleRunsWhenTheQueueEmptiesUntilCleared)
     const int calls = counter.Calls;
     RunLoopFor(50);
     EXPECT_EQ(counter.Calls, calls);
+}
+
+struct TFaultyHandlers {
+    std::string Reported;
+    void Fail(TObject*) { throw std::runtime_error("handler failed"); }
+    void Report(TObject*, const std::exception& e) { Reported = e.what(); }
+};
+
+TEST(Application, AnErrorInAHandlerReachesTheApplicationNotQt)
+{
+    TFaultyHandlers h;
+    Application->OnException = Method(&TFaultyHandlers::Report, &h);
+    TMenuItem item(nullptr);
+    item.OnClick = Method(&TFaultyHandlers::Fail, &h);
+    item.Action()->trigger();  // as choosing it from a menu does
+    EXPECT_EQ(h.Reported, "handler failed");
+    Application->OnException.Clear();
 }
 
 }  // namespace
