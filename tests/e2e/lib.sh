@@ -50,6 +50,23 @@ e2e_cleanup() {
   exit "$rc"
 }
 
+# The board photograph's size on screen, the same in every test (read by the tests that source
+# this file).
+# shellcheck disable=SC2034
+BOARD_W=662
+# shellcheck disable=SC2034
+BOARD_H=266
+
+# Takes the program's path from the test's arguments into APP, made absolute.
+# shellcheck disable=SC2034  # APP is read by the test that calls this
+e2e_take_app() {
+  if [[ $# -ne 1 || ! -x "$1" ]]; then
+    echo "usage: $0 <path-to-settings-binary>" >&2
+    exit 2
+  fi
+  APP="$(cd "$(dirname "$1")" && pwd)/$(basename "$1")"
+}
+
 # Call once at the start of a test. Sets E2E_WORKDIR and installs the cleanup trap.
 e2e_init() {
   E2E_NAME="$1"

@@ -4,18 +4,11 @@
 # else, and File > Exit from the keyboard ends the program cleanly.
 set -euo pipefail
 
-if [[ $# -ne 1 || ! -x "$1" ]]; then
-  echo "usage: $0 <path-to-settings-binary>" >&2
-  exit 2
-fi
-APP="$(cd "$(dirname "$1")" && pwd)/$(basename "$1")"
-
 # shellcheck source=tests/e2e/lib.sh
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
+e2e_take_app "$@"
 e2e_init main_window
 
-BOARD_W=662
-BOARD_H=266
 
 # Ring rectangles in board coordinates: name left top width height.
 DIO_RINGS=(

@@ -8,18 +8,11 @@
 # passes (they are otherwise only kept, with everything else, when it fails).
 set -euo pipefail
 
-if [[ $# -ne 1 || ! -x "$1" ]]; then
-  echo "usage: $0 <path-to-settings-binary>" >&2
-  exit 2
-fi
-APP="$(cd "$(dirname "$1")" && pwd)/$(basename "$1")"
-
 # shellcheck source=tests/e2e/lib.sh
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
+e2e_take_app "$@"
 e2e_init popup
 
-BOARD_W=662
-BOARD_H=266
 # Highlight rectangles in board coordinates: name left top width height.
 IEN0="IEN0Highlight 348 21 17 25"
 IENCTR="IENCTRHighlight 81 4 48 25"
