@@ -1,14 +1,14 @@
 #include "MainForm.h"
 
-#include "setupctrls/BoardHighlight.h"
-#include "setupctrls/BoardImage.h"
-#include "setupctrls/RadioPanel.h"
-#include "setupctrls/TwoJumper.h"
-#include "setupctrls/SetupCtrls.h"
+#include "BoardHighlight.h"
+#include "BoardImage.h"
+#include "RadioPanel.h"
+#include "SetupCtrls.h"
+#include "TwoJumper.h"
 
-#include "platform/CheckBox.h"
-#include "platform/Label.h"
-#include "platform/Menus.h"
+#include "stdctrls/CheckBox.h"
+#include "stdctrls/Label.h"
+#include "stdctrls/Menus.h"
 
 namespace settings {
 

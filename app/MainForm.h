@@ -2,7 +2,7 @@
 // The main window: the card's photograph with its highlight circles and the main menu, built
 // from the window's stored layout.
 
-#include "platform/Form.h"
+#include "forms/Form.h"
 
 namespace platform {
 class TCheckBox;

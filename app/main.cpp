@@ -2,7 +2,7 @@
 
 #include "MainForm.h"
 
-#include "platform/Application.h"
+#include "forms/Application.h"
 
 #include <exception>
 

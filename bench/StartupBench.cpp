@@ -3,10 +3,10 @@
 // ring relative to merely touching the same pixels. Ratios, not absolute times, are what to
 // compare between machines and builds.
 
-#include "app/MainForm.h"
-#include "platform/Application.h"
-#include "platform/Bitmap.h"
-#include "setupctrls/BoardHighlight.h"
+#include "BoardHighlight.h"
+#include "forms/Application.h"
+#include "graphics/Bitmap.h"
+#include "MainForm.h"
 
 #include <benchmark/benchmark.h>
 

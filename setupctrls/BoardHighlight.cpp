@@ -4,14 +4,14 @@
 #include "PopupForm.h"
 #include "RadioPanel.h"
 
-#include "platform/Button.h"
-#include "platform/Memo.h"
-#include "platform/Screen.h"
-#include "platform/SizeConstraints.h"
-#include "platform/StatusBar.h"
+#include "controls/SizeConstraints.h"
+#include "forms/Screen.h"
+#include "stdctrls/Button.h"
+#include "stdctrls/Memo.h"
+#include "stdctrls/StatusBar.h"
 
-#include "platform/WinApi.h"
-#include "platform/WinControl.h"
+#include "controls/WinApi.h"
+#include "controls/WinControl.h"
 
 #include <algorithm>
 #include <cmath>

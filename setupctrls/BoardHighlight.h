@@ -3,10 +3,10 @@
 // the same Title and kind on one board image are linked: they light together and share one popup
 // window and one menu entry.
 
-#include "platform/Bitmap.h"
-#include "platform/Form.h"
-#include "platform/ClassInfo.h"
-#include "platform/GraphicControl.h"
+#include "controls/GraphicControl.h"
+#include "core/ClassInfo.h"
+#include "forms/Form.h"
+#include "graphics/Bitmap.h"
 
 #include <cstdint>
 #include <memory>

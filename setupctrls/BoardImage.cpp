@@ -2,11 +2,11 @@
 
 #include "BoardHighlight.h"
 
-#include "platform/Form.h"
-#include "platform/Menus.h"
-#include "platform/Picture.h"
-#include "platform/Screen.h"
-#include "platform/WinApi.h"
+#include "controls/WinApi.h"
+#include "forms/Form.h"
+#include "forms/Screen.h"
+#include "graphics/Picture.h"
+#include "stdctrls/Menus.h"
 
 #include <cmath>
 

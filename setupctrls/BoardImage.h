@@ -3,9 +3,9 @@
 // its picture stretched, centred or at natural size, keeps itself centred on its parent window,
 // records where the layout placed it, and opens the first highlight's popup on request.
 
-#include "platform/ClassInfo.h"
-#include "platform/CustomPanel.h"
-#include "platform/Messages.h"
+#include "controls/CustomPanel.h"
+#include "core/ClassInfo.h"
+#include "core/Messages.h"
 
 #include <cstdint>
 #include <memory>

@@ -2,7 +2,7 @@
 
 #include "BoardHighlight.h"
 
-#include "platform/WinApi.h"
+#include "controls/WinApi.h"
 
 namespace setupctrls {
 

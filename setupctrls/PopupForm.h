@@ -1,7 +1,7 @@
 #pragma once
 // TPopupForm: the small stay-on-top tool window a highlight opens to explain its setting.
 
-#include "platform/Form.h"
+#include "forms/Form.h"
 
 namespace platform {
 class TStatusBar;

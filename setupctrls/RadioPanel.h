@@ -4,9 +4,9 @@
 // the popup builder moves it into its popup. With RadioEnabled its jumpers form one group:
 // clicking one closes it and opens the others.
 
-#include "platform/ClassInfo.h"
-#include "platform/CustomPanel.h"
-#include "platform/StringList.h"
+#include "controls/CustomPanel.h"
+#include "core/ClassInfo.h"
+#include "core/StringList.h"
 
 #include <memory>
 

@@ -2,9 +2,9 @@
 
 #include "RadioPanel.h"
 
-#include "platform/CustomPanel.h"
-#include "platform/WinApi.h"
-#include "platform/WinControl.h"
+#include "controls/CustomPanel.h"
+#include "controls/WinApi.h"
+#include "controls/WinControl.h"
 
 #include <algorithm>
 #include <cmath>

@@ -3,9 +3,9 @@
 // (open) or covered by a shunt (closed). A click puts the shunt on or takes it off; inside a
 // radio panel the jumpers of the panel behave as one group of which exactly one is closed.
 
-#include "platform/Bitmap.h"
-#include "platform/ClassInfo.h"
-#include "platform/GraphicControl.h"
+#include "controls/GraphicControl.h"
+#include "core/ClassInfo.h"
+#include "graphics/Bitmap.h"
 
 #include <cstdint>
 #include <memory>

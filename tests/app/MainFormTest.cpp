@@ -1,17 +1,17 @@
-#include "app/MainForm.h"
+#include "MainForm.h"
 
-#include "setupctrls/BoardHighlight.h"
-#include "setupctrls/BoardImage.h"
-#include "setupctrls/RadioPanel.h"
-#include "setupctrls/TwoJumper.h"
+#include "BoardHighlight.h"
+#include "BoardImage.h"
+#include "RadioPanel.h"
+#include "TwoJumper.h"
 
-#include "platform/Bitmap.h"
-#include "platform/CheckBox.h"
-#include "platform/Font.h"
-#include "platform/JPEGImage.h"
-#include "platform/JpegDecoder.h"
-#include "platform/Menus.h"
-#include "platform/Picture.h"
+#include "graphics/Bitmap.h"
+#include "graphics/Font.h"
+#include "graphics/internal/JpegDecoder.h"
+#include "graphics/JPEGImage.h"
+#include "graphics/Picture.h"
+#include "stdctrls/CheckBox.h"
+#include "stdctrls/Menus.h"
 
 #include <QAbstractButton>
 #include <QFile>

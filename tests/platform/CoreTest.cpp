@@ -1,10 +1,10 @@
 // The class library's foundations: events, ownership and names, block copies, the idle event.
 
-#include "platform/Application.h"
-#include "platform/Bitmap.h"
-#include "platform/Component.h"
-#include "platform/Menus.h"
-#include "platform/WinApi.h"
+#include "controls/WinApi.h"
+#include "core/Component.h"
+#include "forms/Application.h"
+#include "graphics/Bitmap.h"
+#include "stdctrls/Menus.h"
 
 #include <QAction>
 #include <QEventLoop>

@@ -1,4 +1,4 @@
-#include "platform/JpegDecoder.h"
+#include "graphics/internal/JpegDecoder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "platform/LayoutSyntax.h"
+#include "layout/LayoutSyntax.h"
 
 #include <gtest/gtest.h>
 

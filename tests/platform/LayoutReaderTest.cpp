@@ -1,11 +1,11 @@
-#include "platform/Bitmap.h"
-#include "platform/ClassInfo.h"
-#include "platform/CustomPanel.h"
-#include "platform/Font.h"
-#include "platform/Form.h"
-#include "platform/LayoutReader.h"
-#include "platform/Menus.h"
-#include "platform/SizeConstraints.h"
+#include "controls/CustomPanel.h"
+#include "controls/SizeConstraints.h"
+#include "core/ClassInfo.h"
+#include "forms/Form.h"
+#include "graphics/Bitmap.h"
+#include "graphics/Font.h"
+#include "layout/LayoutReader.h"
+#include "stdctrls/Menus.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "BoardTestFixtures.h"
 #include "support/Pointer.h"
 
-#include "platform/Form.h"
+#include "forms/Form.h"
 
 #include <QWidget>
 

@@ -1,6 +1,6 @@
 #include "BoardTestFixtures.h"
 
-#include "platform/Messages.h"
+#include "core/Messages.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
 #pragma once
 // Small boards for the tests: a board image holding a plain-colour picture, with highlights.
 
-#include "setupctrls/BoardHighlight.h"
-#include "setupctrls/BoardImage.h"
+#include "BoardHighlight.h"
+#include "BoardImage.h"
 
-#include "platform/Bitmap.h"
-#include "platform/Picture.h"
+#include "graphics/Bitmap.h"
+#include "graphics/Picture.h"
 
 #include <memory>
 

@@ -1,16 +1,16 @@
 #include "BoardTestFixtures.h"
 #include "support/Pointer.h"
 
-#include "setupctrls/PopupForm.h"
-#include "setupctrls/RadioPanel.h"
-#include "setupctrls/TwoJumper.h"
+#include "PopupForm.h"
+#include "RadioPanel.h"
+#include "TwoJumper.h"
 
-#include "platform/Button.h"
-#include "platform/Form.h"
-#include "platform/Memo.h"
-#include "platform/Screen.h"
-#include "platform/SizeConstraints.h"
-#include "platform/StatusBar.h"
+#include "controls/SizeConstraints.h"
+#include "forms/Form.h"
+#include "forms/Screen.h"
+#include "stdctrls/Button.h"
+#include "stdctrls/Memo.h"
+#include "stdctrls/StatusBar.h"
 
 #include <QWidget>
 

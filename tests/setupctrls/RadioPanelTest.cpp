@@ -1,10 +1,10 @@
-#include "setupctrls/RadioPanel.h"
-#include "setupctrls/SetupCtrls.h"
-#include "setupctrls/TwoJumper.h"
+#include "RadioPanel.h"
+#include "SetupCtrls.h"
+#include "TwoJumper.h"
 
-#include "platform/Bitmap.h"
-#include "platform/Form.h"
-#include "platform/LayoutReader.h"
+#include "forms/Form.h"
+#include "graphics/Bitmap.h"
+#include "layout/LayoutReader.h"
 
 #include <gtest/gtest.h>
 

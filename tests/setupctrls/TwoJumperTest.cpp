@@ -1,11 +1,11 @@
 #include "BoardTestFixtures.h"
 
-#include "setupctrls/RadioPanel.h"
-#include "setupctrls/SetupCtrls.h"
-#include "setupctrls/TwoJumper.h"
+#include "RadioPanel.h"
+#include "SetupCtrls.h"
+#include "TwoJumper.h"
 
-#include "platform/Form.h"
-#include "platform/LayoutReader.h"
+#include "forms/Form.h"
+#include "layout/LayoutReader.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Test entry for GUI tests: a real Qt application on the offscreen platform, with the screen
 // pinned by a checked-in configuration rather than the platform's defaults.
 
-#include "platform/Application.h"
+#include "forms/Application.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,47 @@
+#pragma once
+// The few window-system calls the components make, in their customary form.
+
+#include "core/Types.h"
+#include "graphics/Canvas.h"
+
+#include <cstdint>
+
+namespace platform {
+
+using DWORD = std::uint32_t;
+// A device context: here, a canvas.
+using HDC = TCanvas*;
+
+constexpr DWORD SRCCOPY = 0x00CC0020;
+
+// Copies a w × h block from src at (sx, sy) to dest at (x, y), clipped to both; only SRCCOPY
+// is supported. Returns false for an unsupported operation or a missing canvas.
+bool BitBlt(HDC dest, int x, int y, int w, int h, HDC src, int sx, int sy, DWORD rop);
+
+class TWinControl;
+
+// Queues a message for the control; it is delivered from the message loop, and dropped if the
+// control's window is gone by then.
+void PostMessage(TWinControl* target, unsigned msg, std::intptr_t wParam, std::intptr_t lParam);
+
+// The mouse cursor's position on the screen.
+bool GetCursorPos(TPoint* point);
+
+// Message-box flags and answers.
+constexpr unsigned MB_OK = 0x00;
+constexpr unsigned MB_OKCANCEL = 0x01;
+constexpr unsigned MB_YESNOCANCEL = 0x03;
+constexpr unsigned MB_YESNO = 0x04;
+constexpr unsigned MB_RETRYCANCEL = 0x05;
+constexpr unsigned MB_ICONERROR = 0x10;
+constexpr unsigned MB_ICONQUESTION = 0x20;
+constexpr unsigned MB_ICONWARNING = 0x30;
+constexpr unsigned MB_ICONINFORMATION = 0x40;
+
+constexpr int IDOK = 1;
+constexpr int IDCANCEL = 2;
+constexpr int IDRETRY = 4;
+constexpr int IDYES = 6;
+constexpr int IDNO = 7;
+
+}  // namespace platform

@@ -1,0 +1,92 @@
+#include "core/Component.h"
+
+#include "core/ClassInfo.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace platform {
+
+const TClassInfo& TComponent::StaticClass()
+{
+    static const TClassInfo info = TClassBuilder<TComponent, TPersistent>("TComponent")
+        .String("Name", &TComponent::Name, &TComponent::SetName)
+        .Integer("Tag", &TComponent::Tag, &TComponent::SetTag, 0)
+        .Build();
+    return info;
+}
+
+TComponent::TComponent(TComponent* owner)
+{
+    if (owner)
+        owner->InsertComponent(this);
+}
+
+TComponent::~TComponent()
+{
+    FComponentState |= csDestroying;
+    DestroyComponents();
+    if (FOwner)
+        FOwner->RemoveComponent(this);
+}
+
+void TComponent::DestroyComponents()
+{
+    // Newest first, so that later components (which may refer to earlier ones) go first.
+    while (!FComponents.empty())
+        delete FComponents.back();  // its destructor removes it from FComponents
+}
+
+void TComponent::SetName(const std::string& name)
+{
+    if (name == FName)
+        return;
+    if (!name.empty() && FOwner && FOwner->FindComponent(name))
+        throw std::invalid_argument("a component named " + name + " already exists");
+    FName = name;
+}
+
+TComponent* TComponent::FindComponent(std::string_view name) const
+{
+    if (name.empty())
+        return nullptr;
+    for (TComponent* c : FComponents)
+        if (c->FName == name)
+            return c;
+    return nullptr;
+}
+
+void TComponent::SetLoading(bool on)
+{
+    FComponentState = on ? (FComponentState | csLoading) : (FComponentState & ~csLoading);
+}
+
+void TComponent::SetDesigning(bool on)
+{
+    FComponentState = on ? (FComponentState | csDesigning) : (FComponentState & ~csDesigning);
+    for (TComponent* c : FComponents)
+        c->SetDesigning(on);
+}
+
+void TComponent::Loaded() { SetLoading(false); }
+
+void TComponent::SetParentComponent(TComponent*) {}
+
+void TComponent::Notification(TComponent*) {}
+
+void TComponent::InsertComponent(TComponent* component)
+{
+    component->FOwner = this;
+    FComponents.push_back(component);
+}
+
+void TComponent::RemoveComponent(TComponent* component)
+{
+    FComponents.erase(std::remove(FComponents.begin(), FComponents.end(), component), FComponents.end());
+    component->FOwner = nullptr;
+    for (TComponent* c : FComponents)
+        c->Notification(component);
+    Notification(component);
+}
+
+}  // namespace platform

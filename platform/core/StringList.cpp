@@ -1,0 +1,64 @@
+#include "core/StringList.h"
+
+#include "core/ClassInfo.h"
+
+namespace platform {
+
+const TClassInfo& TStringList::StaticClass()
+{
+    static const TClassInfo info = TClassBuilder<TStringList, TPersistent>("TStringList").Build();
+    return info;
+}
+
+void TStringList::Add(std::string line)
+{
+    FItems.push_back(std::move(line));
+    Changed();
+}
+
+void TStringList::Clear()
+{
+    FItems.clear();
+    Changed();
+}
+
+void TStringList::SetItems(std::vector<std::string> lines)
+{
+    FItems = std::move(lines);
+    Changed();
+}
+
+std::string TStringList::Text() const
+{
+    std::string text;
+    for (std::size_t i = 0; i < FItems.size(); ++i) {
+        if (i)
+            text += '\n';
+        text += FItems[i];
+    }
+    return text;
+}
+
+void TStringList::Assign(const TPersistent& source)
+{
+    if (auto* list = dynamic_cast<const TStringList*>(&source)) {
+        SetItems(list->FItems);
+        return;
+    }
+    TPersistent::Assign(source);
+}
+
+void TStringList::Changed()
+{
+    OnChange(this);
+}
+
+std::vector<std::string> StringsOf(const TStringList* list) { return list ? list->Items() : std::vector<std::string>{}; }
+
+void AssignStrings(TStringList* list, const std::vector<std::string>& lines)
+{
+    if (list)
+        list->SetItems(lines);
+}
+
+}  // namespace platform

@@ -1,0 +1,75 @@
+#pragma once
+// TApplication: the program's one application object. It owns the forms that CreateForm makes;
+// the first of them is the main form, and the program ends when the main form closes.
+
+#include "core/Component.h"
+#include "core/Event.h"
+
+#include <exception>
+#include <memory>
+#include <string>
+
+class QApplication;
+
+namespace platform {
+
+class TForm;
+
+using TIdleEvent = TEvent<TObject*, bool&>;
+using TExceptionEvent = TEvent<TObject*, const std::exception&>;
+
+class TApplication : public TComponent {
+    PLATFORM_CLASS(TApplication)
+public:
+    TApplication();
+    ~TApplication() override;
+
+    // Starts the window system; the command line is not read.
+    void Initialize();
+
+    template <class F>
+    void CreateForm(F*& reference)
+    {
+        reference = new F(this);
+        if (!FMainForm)
+            FMainForm = reference;
+    }
+
+    // Shows the main form and runs the message loop until the main form closes.
+    void Run();
+    void Terminate();
+    // Destroys the forms and then the window system's side; Run does it when the loop ends.
+    void Finalize();
+    bool Terminated() const { return FTerminated; }
+    TForm* MainForm() const { return FMainForm; }
+
+    // Reports an error that nothing else handled: to OnException when assigned, else in a
+    // message box.
+    void HandleException(const std::exception& error);
+    // Shows a modal message box; returns the button chosen (IDOK, IDYES, ...).
+    int MessageBox(const std::string& text, const std::string& caption, unsigned flags);
+
+    // The icon every window shows, from an image file or compiled-in resource.
+    void SetIconResource(const std::string& path);
+
+    const std::string& Title() const { return FTitle; }
+    void SetTitle(const std::string& value) { FTitle = value; }
+
+    // Raised each time the message queue has been emptied; the handler may set its flag false
+    // to be called again before the application waits for the next message.
+    TIdleEvent OnIdle;
+    TExceptionEvent OnException;
+
+private:
+    void Idle();
+
+    std::unique_ptr<QApplication> FQtApplication;
+    TForm* FMainForm = nullptr;
+    bool FTerminated = false;
+    bool FInIdle = false;
+    std::string FTitle;
+};
+
+extern TApplication* Application;
+
+}  // namespace platform

@@ -1,0 +1,346 @@
+#include "forms/Form.h"
+
+#include "controls/internal/QtBridge.h"
+#include "controls/SizeConstraints.h"
+#include "forms/Application.h"
+#include "forms/Screen.h"
+#include "graphics/internal/FontMapping.h"
+#include "layout/LayoutReader.h"
+#include "stdctrls/Menus.h"
+
+#include <QMenuBar>
+#include <QWidget>
+#include <QWindow>
+
+#include <algorithm>
+
+namespace platform {
+
+template <>
+const TEnumInfo& EnumInfoOf<TFormStyle>()
+{
+    static const TEnumInfo info{"TFormStyle", {"fsNormal", "fsStayOnTop"}};
+    return info;
+}
+
+template <>
+const TEnumInfo& EnumInfoOf<TPosition>()
+{
+    static const TEnumInfo info{"TPosition", {"poDesigned", "poDefault", "poScreenCenter", "poMainFormCenter"}};
+    return info;
+}
+
+template <>
+const TEnumInfo& EnumInfoOf<TWindowState>()
+{
+    static const TEnumInfo info{"TWindowState", {"wsNormal", "wsMinimized", "wsMaximized"}};
+    return info;
+}
+
+const TClassInfo& TForm::StaticClass()
+{
+    static const TClassInfo info = TClassBuilder<TForm, TWinControl>("TForm")
+        .Integer("ClientWidth", &TForm::ClientWidth, &TForm::SetClientWidth)
+        .Integer("ClientHeight", &TForm::ClientHeight, &TForm::SetClientHeight)
+        .Enum("BorderStyle", &TForm::BorderStyle, &TForm::SetBorderStyle, bsSizeable)
+        .Enum("FormStyle", &TForm::FormStyle, &TForm::SetFormStyle, fsNormal)
+        .Enum("Position", &TForm::Position, &TForm::SetPosition, poDesigned)
+        .Enum("WindowState", &TForm::WindowState, &TForm::SetWindowState, wsNormal)
+        .Boolean("AutoScroll", &TForm::AutoScroll, &TForm::SetAutoScroll, true)
+        .Reference("Menu", &TForm::Menu, &TForm::SetMenu)
+        .Integer("PixelsPerInch", &TForm::PixelsPerInch, &TForm::SetPixelsPerInch)
+        .Integer("TextHeight", &TForm::TextHeight, &TForm::SetTextHeight)
+        .Event("OnActivate", &TForm::OnActivate)
+        .Event("OnDeactivate", &TForm::OnDeactivate)
+        .Event("OnCreate", &TForm::OnCreate)
+        .Event("OnClose", &TForm::OnClose)
+        .Publish({"Align", "Anchors", "Caption", "Color", "Constraints", "Enabled", "Font",
+                  "ParentShowHint", "ShowHint", "Visible", "OnClick"})
+        .Build();
+    return info;
+}
+
+namespace {
+// The window system's frame around the client area, per border style, as last seen on a shown
+// window. Before a form's window exists its frame is unknown; the last one seen is the best
+// estimate.
+struct TFrameExtra {
+    int Width = 0;
+    int Height = 0;
+};
+TFrameExtra gFrameEstimate[bsSizeToolWin + 1];
+}  // namespace
+
+TForm::TForm(TComponent* owner) : TWinControl(owner)
+{
+    FClient = new QWidget(Handle());
+    FClient->setMouseTracking(true);
+    FClient->setAttribute(Qt::WA_OpaquePaintEvent);
+    FClient->show();
+    TQtBridge::Attach(FClient, this);
+    FontChanged();
+    SetVisible(false);
+    SetBounds(0, 0, 320, 240);
+    Screen->AddForm(this);
+}
+
+TForm::~TForm()
+{
+    Screen->RemoveForm(this);
+    TQtBridge::Detach(FClient);
+    // The menu bar and the owned components reference this window; they go before it.
+    if (FMenu && FMenu->MenuBar())
+        FMenu->MenuBar()->setParent(nullptr);
+    DestroyComponents();
+}
+
+int TForm::FrameExtraWidth() const
+{
+    return FFrameKnown ? FFrameWidth : gFrameEstimate[FBorderStyle].Width;
+}
+
+int TForm::FrameExtraHeight() const
+{
+    return FFrameKnown ? FFrameHeight : gFrameEstimate[FBorderStyle].Height;
+}
+
+int TForm::MenuBarHeight() const
+{
+    if (!FMenu || !FMenu->MenuBar())
+        return 0;
+    return FMenu->MenuBar()->sizeHint().height();
+}
+
+int TForm::ClientWidth() const { return std::max(Width() - FrameExtraWidth(), 0); }
+
+int TForm::ClientHeight() const
+{
+    return std::max(Height() - FrameExtraHeight() - MenuBarHeight(), 0);
+}
+
+void TForm::SetClientWidth(int value) { SetWidth(value + FrameExtraWidth()); }
+
+void TForm::SetClientHeight(int value) { SetHeight(value + FrameExtraHeight() + MenuBarHeight()); }
+
+void TForm::SetBorderStyle(TFormBorderStyle value)
+{
+    FBorderStyle = value;
+    ApplyWindowFlags();
+}
+
+void TForm::SetFormStyle(TFormStyle value)
+{
+    FFormStyle = value;
+    ApplyWindowFlags();
+}
+
+void TForm::ApplyWindowFlags()
+{
+    Qt::WindowFlags flags = Qt::Window;
+    switch (FBorderStyle) {
+    case bsNone: flags |= Qt::FramelessWindowHint; break;
+    case bsToolWindow:
+    case bsSizeToolWin:
+        // A tool window's small caption carries its title and a close box, nothing else.
+        flags = Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+        break;
+    case bsDialog: flags = Qt::Dialog; break;
+    default: break;
+    }
+    if (FFormStyle == fsStayOnTop)
+        flags |= Qt::WindowStaysOnTopHint;
+    bool visible = Handle()->isVisible();
+    Handle()->setWindowFlags(flags);
+    if (visible)
+        Handle()->show();
+}
+
+void TForm::SetWindowState(TWindowState value)
+{
+    FWindowState = value;
+    if (!Handle()->isVisible())
+        return;
+    switch (value) {
+    case wsMaximized: Handle()->showMaximized(); break;
+    case wsMinimized: Handle()->showMinimized(); break;
+    default: Handle()->showNormal(); break;
+    }
+}
+
+void TForm::SetMenu(TMainMenu* menu)
+{
+    if (FMenu && FMenu->MenuBar())
+        FMenu->MenuBar()->setParent(nullptr);
+    FMenu = menu;
+    if (FMenu && FMenu->MenuBar()) {
+        FMenu->MenuBar()->setParent(Handle());
+        FMenu->MenuBar()->show();
+    }
+    LayoutFrame();
+    Resized();
+}
+
+void TForm::UpdateHandleGeometry()
+{
+    if (FSyncingFrame)
+        return;
+    FSyncingFrame = true;
+    Handle()->move(Left(), Top());
+    Handle()->resize(std::max(Width() - FrameExtraWidth(), 1), std::max(Height() - FrameExtraHeight(), 1));
+    ApplyMinimumSize();
+    FSyncingFrame = false;
+    LayoutFrame();
+}
+
+void TForm::ApplyMinimumSize()
+{
+    const TSizeConstraints* c = Constraints();
+    Handle()->setMinimumSize(std::max(c->MinWidth() - FrameExtraWidth(), 0),
+                             std::max(c->MinHeight() - FrameExtraHeight(), 0));
+}
+
+void TForm::KeepConstraintsOnFrameChange(int dw, int dh)
+{
+    TSizeConstraints* c = Constraints();
+    auto shift = [](int value, int delta) { return value > 0 ? std::max(value + delta, 1) : value; };
+    if (dw) {
+        c->SetMinWidth(shift(c->MinWidth(), dw));
+        c->SetMaxWidth(shift(c->MaxWidth(), dw));
+    }
+    if (dh) {
+        c->SetMinHeight(shift(c->MinHeight(), dh));
+        c->SetMaxHeight(shift(c->MaxHeight(), dh));
+    }
+}
+
+void TForm::LayoutFrame()
+{
+    const int w = Handle()->width(), h = Handle()->height();
+    const int mh = MenuBarHeight();
+    if (FMenu && FMenu->MenuBar())
+        FMenu->MenuBar()->setGeometry(0, 0, w, mh);
+    FClient->setGeometry(0, mh, w, std::max(h - mh, 0));
+}
+
+void TForm::WindowFrameChanged()
+{
+    if (FSyncingFrame)
+        return;
+    const QRect frame = Handle()->frameGeometry();
+    // The frame is known once the window exists; it may still change when the window manager
+    // decorates the window, which reports another move or resize.
+    FSyncingFrame = true;
+    if (Handle()->windowHandle()) {
+        const int oldWidth = FrameExtraWidth(), oldHeight = FrameExtraHeight();
+        FFrameKnown = true;
+        FFrameWidth = frame.width() - Handle()->width();
+        FFrameHeight = frame.height() - Handle()->height();
+        if (FFrameWidth > 0 || FFrameHeight > 0)
+            gFrameEstimate[FBorderStyle] = {FFrameWidth, FFrameHeight};
+        // Outer-size limits set while the frame was guessed keep the client size they meant.
+        KeepConstraintsOnFrameChange(FFrameWidth - oldWidth, FFrameHeight - oldHeight);
+    }
+    TControl::SetBounds(frame.x(), frame.y(), frame.width(), frame.height());
+    FSyncingFrame = false;
+    ApplyMinimumSize();
+    LayoutFrame();
+    Resized();
+}
+
+void TForm::VisibleChanged()
+{
+    if (!Visible()) {
+        Handle()->hide();
+        return;
+    }
+    // A client-aligned form fills the screen's work area.
+    if (Align() == alClient) {
+        const TRect area = Screen->WorkAreaRect();
+        SetBounds(area.Left, area.Top, area.Width(), area.Height());
+    }
+    UpdateHandleGeometry();
+    const int left = Left(), top = Top();
+    switch (FWindowState) {
+    case wsMaximized: Handle()->showMaximized(); break;
+    case wsMinimized: Handle()->showMinimized(); break;
+    default:
+        Handle()->show();
+        // Before its window existed Qt placed the client area, not the frame, at the position;
+        // now that the frame is known, put the frame there.
+        if (Handle()->frameGeometry().topLeft() != QPoint(left, top))
+            Handle()->move(left, top);
+        WindowFrameChanged();
+        break;
+    }
+}
+
+void TForm::FontChanged() { FClient->setFont(ToQFont(*Font())); }
+
+void TForm::TextChanged() { Handle()->setWindowTitle(QString::fromStdString(Caption())); }
+
+void TForm::ShowForm()
+{
+    SetVisible(true);
+    Handle()->raise();
+    Handle()->activateWindow();
+}
+
+bool TForm::Active() const { return Screen->ActiveForm() == this; }
+
+void TForm::SetFocus()
+{
+    if (!Visible())
+        return;
+    Handle()->raise();
+    Handle()->activateWindow();
+    FClient->setFocus(Qt::ActiveWindowFocusReason);
+}
+
+void TForm::Close()
+{
+    const bool mainForm = Application && Application->MainForm() == this;
+    TCloseAction action = mainForm ? caFree : caHide;
+    OnClose(this, action);
+    switch (action) {
+    case caNone: return;
+    case caMinimize: Handle()->showMinimized(); return;
+    case caFree:
+        if (mainForm) {
+            Hide();
+            Application->Terminate();
+            return;
+        }
+        // A secondary window that asks to be freed is hidden: windows here are reused.
+        Hide();
+        return;
+    case caHide: Hide(); return;
+    }
+}
+
+void TForm::WindowCloseRequested() { Close(); }
+
+void TForm::WindowActivationChanged(bool active)
+{
+    Perform(WM_ACTIVATE, active ? WA_ACTIVE : WA_INACTIVE, 0);
+    if (active)
+        Screen->FormActivated(this);
+}
+
+void TForm::WndProc(TMessage& message)
+{
+    if (message.Msg == WM_ACTIVATE) {
+        WMActivate(message);
+        return;
+    }
+    TWinControl::WndProc(message);
+}
+
+void TForm::WMActivate(TMessage& message) { message.Result = 0; }
+
+void TForm::LoadLayout(std::string_view path)
+{
+    ReadLayoutResource(*this, path);
+    OnCreate(this);
+}
+
+}  // namespace platform

@@ -1,0 +1,113 @@
+#pragma once
+// TForm: a top-level window. Left, Top, Width and Height are the outer frame; the client area
+// (where the children sit) starts below the menu bar. Closing a form that is not the main form
+// hides it; closing the main form ends the program.
+
+#include "controls/WinControl.h"
+#include "core/ClassInfo.h"
+
+#include <cstdint>
+#include <string_view>
+
+namespace platform {
+
+class TMainMenu;
+
+enum TFormStyle : std::uint8_t { fsNormal, fsStayOnTop };
+enum TPosition : std::uint8_t { poDesigned, poDefault, poScreenCenter, poMainFormCenter };
+enum TWindowState : std::uint8_t { wsNormal, wsMinimized, wsMaximized };
+enum TCloseAction : std::uint8_t { caNone, caHide, caFree, caMinimize };
+using TCloseEvent = TEvent<TObject*, TCloseAction&>;
+
+class TForm : public TWinControl {
+    PLATFORM_CLASS(TForm)
+public:
+    explicit TForm(TComponent* owner);
+    ~TForm() override;
+
+    QWidget* ClientHandle() const override { return FClient; }
+    int ClientWidth() const override;
+    int ClientHeight() const override;
+    void SetClientWidth(int value);
+    void SetClientHeight(int value);
+
+    TFormBorderStyle BorderStyle() const { return FBorderStyle; }
+    void SetBorderStyle(TFormBorderStyle value);
+    TFormStyle FormStyle() const { return FFormStyle; }
+    void SetFormStyle(TFormStyle value);
+    TPosition Position() const { return FPosition; }
+    void SetPosition(TPosition value) { FPosition = value; }
+    TWindowState WindowState() const { return FWindowState; }
+    void SetWindowState(TWindowState value);
+    bool AutoScroll() const { return FAutoScroll; }
+    void SetAutoScroll(bool value) { FAutoScroll = value; }
+    TMainMenu* Menu() const { return FMenu; }
+    void SetMenu(TMainMenu* menu);
+    int PixelsPerInch() const { return FPixelsPerInch; }
+    void SetPixelsPerInch(int value) { FPixelsPerInch = value; }
+    int TextHeight() const { return FTextHeight; }
+    void SetTextHeight(int value) { FTextHeight = value; }
+
+    // Makes the form visible, brings it to the front and activates it.
+    void ShowForm();
+    // Runs OnClose; then hides the form, or ends the program for the main form.
+    void Close();
+    void SetFocus() override;
+    bool Active() const;
+
+    TNotifyEvent OnActivate;
+    TNotifyEvent OnDeactivate;
+    TNotifyEvent OnCreate;
+    TCloseEvent OnClose;
+
+protected:
+    // Reads the form's stored layout (a resource path) onto this form, then raises OnCreate.
+    void LoadLayout(std::string_view path);
+
+    void WndProc(TMessage& message) override;
+    // WM_ACTIVATE: keeps the screen's active form and raises OnActivate and OnDeactivate.
+    virtual void WMActivate(TMessage& message);
+    void UpdateHandleGeometry() override;
+    void WindowFrameChanged() override;
+    void WindowActivationChanged(bool active) override;
+    void WindowCloseRequested() override;
+    void VisibleChanged() override;
+    void TextChanged() override;
+    void FontChanged() override;
+
+private:
+    void ApplyWindowFlags();
+    void ApplyMinimumSize();
+    void KeepConstraintsOnFrameChange(int dw, int dh);
+    void LayoutFrame();
+    int MenuBarHeight() const;
+    int FrameExtraWidth() const;
+    int FrameExtraHeight() const;
+
+    QWidget* FClient = nullptr;
+    TFormBorderStyle FBorderStyle = bsSizeable;
+    TFormStyle FFormStyle = fsNormal;
+    TPosition FPosition = poDesigned;
+    TWindowState FWindowState = wsNormal;
+    bool FAutoScroll = true;
+    TMainMenu* FMenu = nullptr;
+    int FPixelsPerInch = 96;
+    int FTextHeight = 13;
+    bool FSyncingFrame = false;
+    bool FFrameKnown = false;
+    int FFrameWidth = 0;
+    int FFrameHeight = 0;
+};
+
+template <>
+const TEnumInfo& EnumInfoOf<TFormBorderStyle>();
+template <>
+const TEnumInfo& EnumInfoOf<TFormStyle>();
+template <>
+const TEnumInfo& EnumInfoOf<TPosition>();
+template <>
+const TEnumInfo& EnumInfoOf<TWindowState>();
+template <>
+const TEnumInfo& EnumInfoOf<TAlign>();
+
+}  // namespace platform

@@ -1,0 +1,81 @@
+#pragma once
+// TMainMenu and TMenuItem: the menu bar of a form. Top-level items are the menu bar's headings;
+// "&" in a caption marks the accelerator letter.
+
+#include "core/Component.h"
+#include "core/Event.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class QAction;
+class QMenu;
+class QMenuBar;
+class QWidget;
+
+namespace platform {
+
+class TMainMenu;
+
+class TMenuItem : public TComponent {
+    PLATFORM_CLASS(TMenuItem)
+public:
+    explicit TMenuItem(TComponent* owner);
+    ~TMenuItem() override;
+
+    const std::string& Caption() const { return FCaption; }
+    void SetCaption(const std::string& value);
+    bool Checked() const { return FChecked; }
+    void SetChecked(bool value);
+    bool Enabled() const { return FEnabled; }
+    void SetEnabled(bool value);
+
+    int Count() const { return int(FItems.size()); }
+    TMenuItem* Items(int index) const { return FItems.at(std::size_t(index)); }
+    int IndexOf(const TMenuItem* item) const;
+    TMenuItem* Parent() const { return FParent; }
+    void Add(TMenuItem* item);
+    void Insert(int index, TMenuItem* item);
+    void Remove(TMenuItem* item);
+
+    // What choosing the item does: raises OnClick.
+    virtual void Click();
+    void SetParentComponent(TComponent* parent) override;
+
+    TNotifyEvent OnClick;
+
+    QAction* Action() const { return FAction; }
+
+private:
+    friend class TMainMenu;
+    // The widget this item's children appear in: the menu bar for the root, else a submenu.
+    QWidget* Container();
+    void Triggered();
+
+    std::string FCaption;
+    bool FChecked = false;
+    bool FEnabled = true;
+    TMenuItem* FParent = nullptr;
+    std::vector<TMenuItem*> FItems;
+    QAction* FAction = nullptr;
+    std::unique_ptr<QMenu> FSubMenu;
+    QMenuBar* FMenuBar = nullptr;  // the root item of a main menu only
+};
+
+class TMainMenu : public TComponent {
+    PLATFORM_CLASS(TMainMenu)
+public:
+    explicit TMainMenu(TComponent* owner);
+    ~TMainMenu() override;
+
+    // The invisible root whose children are the top-level items.
+    TMenuItem* Items() const { return FItems.get(); }
+    QMenuBar* MenuBar() const { return FMenuBar.get(); }
+
+private:
+    std::unique_ptr<QMenuBar> FMenuBar;
+    std::unique_ptr<TMenuItem> FItems;
+};
+
+}  // namespace platform
