@@ -61,8 +61,6 @@ const THighlightKind kKinds[] = {
     {clRed, 0.5f, 0.75f, 1.0f, "&Calibration"},
 };
 
-bool IsBoardImage(const TControl* control) { return control && control->ClassName() == "TBoardImage"; }
-
 // Adding and taking away 1.5 · 2^23 leaves a float in [0, 2^22) rounded to the nearest
 // integer, halves to even, in the default rounding mode: the same result as lrintf, without
 // the library call in the innermost loop.
@@ -221,7 +219,7 @@ void TBoardHighlight::RenderBitmaps()
 void TBoardHighlight::PrepareHighlight()
 {
     RenderBitmaps();
-    if (IsBoardImage(Parent())) {
+    if (IsExactly<TBoardImage>(Parent())) {
         FMenu = static_cast<TBoardImage*>(Parent())->Menu();
         AddToMenu();
     } else {
@@ -246,7 +244,7 @@ void TBoardHighlight::Paint()
 
 bool TBoardHighlight::IsLinkedTo(const TControl* control) const
 {
-    if (!control || control->ClassName() != "TBoardHighlight")
+    if (!IsExactly<TBoardHighlight>(control))
         return false;
     auto* other = static_cast<const TBoardHighlight*>(control);
     return other->FTitle == FTitle && other->FHighlightType == FHighlightType;
@@ -256,7 +254,7 @@ std::vector<TBoardHighlight*> TBoardHighlight::LinkedHighlights() const
 {
     std::vector<TBoardHighlight*> linked;
     TWinControl* parent = Parent();
-    if (!IsBoardImage(parent))
+    if (!IsExactly<TBoardImage>(parent))
         return linked;
     for (int i = 0; i < parent->ControlCount(); ++i)
         if (IsLinkedTo(parent->Controls(i)))
@@ -316,7 +314,7 @@ void TBoardHighlight::SetPopupActive(bool value, bool linked)
     BringToFront();
     Invalidate();
     TWinControl* parent = Parent();
-    if (!linked || !IsBoardImage(parent))
+    if (!linked || !IsExactly<TBoardImage>(parent))
         return;
     // Each linked highlight brought to the front moves to the end of the list, so the next
     // child now stands where it stood.
@@ -406,7 +404,7 @@ void TBoardHighlight::BuildPopup()
     // Where the panel was laid out, moved as far as the board image has moved since.
     const TWinControl* board = Parent();
     int dx = 0, dy = 0;
-    if (IsBoardImage(board)) {
+    if (IsExactly<TBoardImage>(board)) {
         auto* image = static_cast<const TBoardImage*>(board);
         dx = image->LayoutLeft() - layoutLeft;
         dy = image->LayoutTop() - layoutTop;

@@ -9,8 +9,6 @@ constexpr int kDefaultWidth = 194;
 constexpr int kDefaultHeight = 100;
 constexpr int kDefaultMemoHeight = 58;
 constexpr TAnchors kPlacementAnchors{akLeft, akTop};
-
-bool IsTwoJumper(const TControl* control) { return control && control->ClassName() == "TTwoJumper"; }
 }  // namespace
 
 const TClassInfo& TRadioPanel::StaticClass()
@@ -70,7 +68,7 @@ void TRadioPanel::SelectJumper(TTwoJumper* jumper)
         TControl* child = Controls(i);
         // The group is the plain jumpers only: classes derived under names of their own keep
         // their state, like the labels and check boxes beside them.
-        if (!IsTwoJumper(child))
+        if (!IsExactly<TTwoJumper>(child))
             continue;
         auto* other = static_cast<TTwoJumper*>(child);
         const bool closed = other == jumper;

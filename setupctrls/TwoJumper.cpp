@@ -34,8 +34,6 @@ constexpr double kPinHeightDivisor = 4.0;
 // Nearest integer, halves to even (the default rounding mode): H 10 gives a radius of 2, not 3.
 int RoundHalfEven(double value) { return int(std::lrint(value)); }
 
-bool IsRadioPanel(const TControl* control) { return control && control->ClassName() == "TRadioPanel"; }
-
 std::uint32_t* PixelRow(TBitmap& bitmap, int y) { return reinterpret_cast<std::uint32_t*>(bitmap.ScanLine(y)); }
 const std::uint32_t* PixelRow(const TBitmap& bitmap, int y)
 {
@@ -124,7 +122,7 @@ void TTwoJumper::SetBorderStyle(TBorderStyle value)
 void TTwoJumper::Click()
 {
     TWinControl* parent = Parent();
-    if (IsRadioPanel(parent) && static_cast<TRadioPanel*>(parent)->RadioEnabled()) {
+    if (IsExactly<TRadioPanel>(parent) && static_cast<TRadioPanel*>(parent)->RadioEnabled()) {
         // Not turned over here: the panel closes this jumper and opens the others, and as it
         // compares with the states from before the click, it reports a change exactly when the
         // selection moved (not when the closed one is clicked again, but when an all-open group
@@ -145,7 +143,7 @@ void TTwoJumper::DrawUpright(int w, int h)
     const TBrush savedBrush = c.Brush();
 
     // The corners the rounded base leaves uncovered show what surrounds the jumper.
-    const TColor background = IsRadioPanel(Parent()) ? Parent()->Color() : clBtnFace;
+    const TColor background = IsExactly<TRadioPanel>(Parent()) ? Parent()->Color() : clBtnFace;
     c.Brush().Style = bsSolid;
     c.Brush().Color = background;
     c.Pen().Color = background;

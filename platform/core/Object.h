@@ -22,6 +22,14 @@ public:
     bool InheritsFrom(std::string_view className) const;
 };
 
+// True for an object of exactly class T, not of a class derived from it: the test components make
+// of a neighbour's class. Compares registrations, so two classes that share a name still differ.
+template <class T>
+bool IsExactly(const TObject* object)
+{
+    return object && &object->ClassType() == &T::StaticClass();
+}
+
 // Declares the class's registration; the matching definition of StaticClass() sits in the .cpp,
 // next to the class's published properties.
 #define PLATFORM_CLASS(Cls)                                              \
