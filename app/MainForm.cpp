@@ -10,6 +10,8 @@
 #include "stdctrls/Label.h"
 #include "stdctrls/Menus.h"
 
+#include <span>
+
 namespace settings {
 
 TMainForm* MainForm = nullptr;
@@ -75,39 +77,42 @@ TMainForm::TMainForm(TComponent* owner) : TForm(owner)
 
 void TMainForm::Exit2Click(TObject*) { Close(); }
 
+// A jumper and the check box that shows the same setting.
+struct TCouplingPair {
+    TTwoJumper* TMainForm::*Jumper;
+    TCheckBox* TMainForm::*Check;
+};
+
+namespace {
+// Each panel's pairs, pair 0 first.
+constexpr TCouplingPair kIENDIOPairs[] = {{&TMainForm::IENDIOJumper, &TMainForm::IENDIOCheck}};
+constexpr TCouplingPair kCTRPairs[] = {{&TMainForm::CTRJumper0, &TMainForm::CTRCheck0},
+                                       {&TMainForm::CTRJumper1, &TMainForm::CTRCheck1},
+                                       {&TMainForm::CTRJumper2, &TMainForm::CTRCheck2}};
+constexpr TCouplingPair kIENCTRPairs[] = {{&TMainForm::IENCTRJumper0, &TMainForm::IENCTRCheck0},
+                                          {&TMainForm::IENCTRJumper1, &TMainForm::IENCTRCheck1},
+                                          {&TMainForm::IENCTRJumper2, &TMainForm::IENCTRCheck2}};
+}  // namespace
+
 // Setting a check box raises its click event, whose handler copies the boxes back onto the
 // jumpers; the values agree by then and setting Closed raises nothing, so the chain ends there.
-
-void TMainForm::IENDIOJumperClick(TObject*) { IENDIOCheck->SetChecked(IENDIOJumper->Closed()); }
-
-void TMainForm::IENDIOCheckClick(TObject*) { IENDIOJumper->SetClosed(IENDIOCheck->Checked()); }
-
-void TMainForm::CTRJumperClick(TObject*)
+void TMainForm::CopyJumpersToChecks(TCoupling pairs)
 {
-    CTRCheck0->SetChecked(CTRJumper0->Closed());
-    CTRCheck1->SetChecked(CTRJumper1->Closed());
-    CTRCheck2->SetChecked(CTRJumper2->Closed());
+    for (const TCouplingPair& pair : pairs)
+        (this->*pair.Check)->SetChecked((this->*pair.Jumper)->Closed());
 }
 
-void TMainForm::CTRCheckClick(TObject*)
+void TMainForm::CopyChecksToJumpers(TCoupling pairs)
 {
-    CTRJumper0->SetClosed(CTRCheck0->Checked());
-    CTRJumper1->SetClosed(CTRCheck1->Checked());
-    CTRJumper2->SetClosed(CTRCheck2->Checked());
+    for (const TCouplingPair& pair : pairs)
+        (this->*pair.Jumper)->SetClosed((this->*pair.Check)->Checked());
 }
 
-void TMainForm::IENCTRJumperClick(TObject*)
-{
-    IENCTRCheck0->SetChecked(IENCTRJumper0->Closed());
-    IENCTRCheck1->SetChecked(IENCTRJumper1->Closed());
-    IENCTRCheck2->SetChecked(IENCTRJumper2->Closed());
-}
-
-void TMainForm::IENCTRCheckClick(TObject*)
-{
-    IENCTRJumper0->SetClosed(IENCTRCheck0->Checked());
-    IENCTRJumper1->SetClosed(IENCTRCheck1->Checked());
-    IENCTRJumper2->SetClosed(IENCTRCheck2->Checked());
-}
+void TMainForm::IENDIOJumperClick(TObject*) { CopyJumpersToChecks(kIENDIOPairs); }
+void TMainForm::IENDIOCheckClick(TObject*) { CopyChecksToJumpers(kIENDIOPairs); }
+void TMainForm::CTRJumperClick(TObject*) { CopyJumpersToChecks(kCTRPairs); }
+void TMainForm::CTRCheckClick(TObject*) { CopyChecksToJumpers(kCTRPairs); }
+void TMainForm::IENCTRJumperClick(TObject*) { CopyJumpersToChecks(kIENCTRPairs); }
+void TMainForm::IENCTRCheckClick(TObject*) { CopyChecksToJumpers(kIENCTRPairs); }
 
 }  // namespace settings

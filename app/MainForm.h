@@ -4,6 +4,8 @@
 
 #include "forms/Form.h"
 
+#include <span>
+
 namespace platform {
 class TCheckBox;
 class TLabel;
@@ -22,6 +24,8 @@ namespace settings {
 
 using namespace platform;
 using namespace setupctrls;
+
+struct TCouplingPair;
 
 class TMainForm : public TForm {
     PLATFORM_CLASS(TMainForm)
@@ -80,6 +84,11 @@ public:
     TMenuItem* Help1 = nullptr;
     TMenuItem* Howtousethisprogram1 = nullptr;
     TMenuItem* TechnicalSupport1 = nullptr;
+
+private:
+    using TCoupling = std::span<const TCouplingPair>;
+    void CopyJumpersToChecks(TCoupling pairs);
+    void CopyChecksToJumpers(TCoupling pairs);
 };
 
 // The layout compiled into the program.
