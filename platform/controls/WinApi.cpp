@@ -1,6 +1,7 @@
 #include "controls/WinApi.h"
 
 #include "controls/WinControl.h"
+#include "controls/internal/MessageWindow.h"
 
 #include <QCursor>
 #include <QPointer>
@@ -66,5 +67,20 @@ bool GetCursorPos(TPoint* point)
     *point = {p.x(), p.y()};
     return true;
 }
+
+HWND AllocateHWnd(TWndMethod method) { return new TMessageWindow(method); }
+
+void DeallocateHWnd(HWND window) { delete window; }
+
+std::uintptr_t SetTimer(HWND window, std::uintptr_t id, unsigned elapse, TIMERPROC timerFunc)
+{
+    if (!window || timerFunc)
+        return 0;
+    return window->StartTimer(id, elapse) ? id : 0;
+}
+
+bool KillTimer(HWND window, std::uintptr_t id) { return window && window->StopTimer(id); }
+
+std::intptr_t DefWindowProc(HWND, unsigned, std::intptr_t, std::intptr_t) { return 0; }
 
 }  // namespace platform

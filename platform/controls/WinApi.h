@@ -1,10 +1,13 @@
 #pragma once
 // The few window-system calls the components make, in their customary form.
 
+#include "core/Event.h"
+#include "core/Messages.h"
 #include "core/Types.h"
 #include "graphics/Canvas.h"
 
 #include <cstdint>
+#include <stdexcept>
 
 namespace platform {
 
@@ -26,6 +29,30 @@ void PostMessage(TWinControl* target, unsigned msg, std::intptr_t wParam, std::i
 
 // The mouse cursor's position on the screen.
 bool GetCursorPos(TPoint* point);
+
+// The window system ran out of something (timers): what the program asked for cannot be had.
+class EOutOfResources : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Hidden windows: a message procedure without anything on screen, for timers. AllocateHWnd binds
+// one to a method; DeallocateHWnd releases it and every timer on it.
+class TMessageWindow;
+using HWND = TMessageWindow*;
+using TWndMethod = TEvent<TMessage&>;
+HWND AllocateHWnd(TWndMethod method);
+void DeallocateHWnd(HWND window);
+
+// Starts timer `id` on the window, or restarts its period if it runs: the window receives
+// WM_TIMER with WParam `id` every `elapse` milliseconds. There are no timer callbacks here;
+// `timerFunc` must be null. Returns `id`, or 0 when no timer is available.
+using TIMERPROC = void (*)();
+std::uintptr_t SetTimer(HWND window, std::uintptr_t id, unsigned elapse, TIMERPROC timerFunc);
+// Stops timer `id`; false when the window has no such timer.
+bool KillTimer(HWND window, std::uintptr_t id);
+// What a hidden window does with a message it does not handle: nothing; the result is 0.
+std::intptr_t DefWindowProc(HWND window, unsigned msg, std::intptr_t wParam, std::intptr_t lParam);
 
 // Message-box flags and answers.
 constexpr unsigned MB_OK = 0x00;
