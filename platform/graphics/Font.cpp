@@ -16,6 +16,23 @@ const TClassInfo& TFont::StaticClass()
     return info;
 }
 
+namespace {
+constexpr int kScreenPixelsPerInch = 96;
+constexpr int kPointsPerInch = 72;
+
+// a · b / c rounded to the nearest integer, halves away from zero, as the window system scales.
+int MulDiv(int a, int b, int c)
+{
+    const long long product = (long long)a * b;
+    const long long half = c / 2;
+    return int(product >= 0 ? (product + half) / c : (product - half) / c);
+}
+}  // namespace
+
+int TFont::Size() const { return MulDiv(-FHeight, kPointsPerInch, kScreenPixelsPerInch); }
+
+void TFont::SetSize(int points) { SetHeight(-MulDiv(points, kScreenPixelsPerInch, kPointsPerInch)); }
+
 void TFont::Assign(const TPersistent& source)
 {
     if (auto* font = dynamic_cast<const TFont*>(&source)) {

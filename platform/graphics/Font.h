@@ -10,6 +10,12 @@
 
 namespace platform {
 
+// TFont's style bits.
+constexpr std::uint8_t fsBold = 1;
+constexpr std::uint8_t fsItalic = 2;
+constexpr std::uint8_t fsUnderline = 4;
+constexpr std::uint8_t fsStrikeOut = 8;
+
 class TFont : public TPersistent {
     PLATFORM_CLASS(TFont)
 public:
@@ -20,6 +26,9 @@ public:
     // Negative: the character height in pixels; positive: the cell height.
     int Height() const { return FHeight; }
     void SetHeight(int value) { FHeight = value; Changed(); }
+    // The size in points on a 96 pixels-per-inch screen: the character height, rounded.
+    int Size() const;
+    void SetSize(int points);
     const std::string& Name() const { return FName; }
     void SetName(const std::string& value) { FName = value; Changed(); }
     // Style bits: 1 bold, 2 italic, 4 underline, 8 strike-out.

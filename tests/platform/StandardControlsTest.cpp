@@ -317,6 +317,24 @@ TEST(StandardControls, FontsMapToFacesThatExist)
     EXPECT_TRUE(button.Handle()->font().bold());
 }
 
+TEST(StandardControls, FontSizeInPointsIsTheCharacterHeightAt96Dpi)
+{
+    struct Case {
+        int Points;
+        int Height;
+    };
+    // 8 pt is 10.67 px, rounded to 11; 18 pt is exactly 24.
+    for (const Case c : {Case{8, -11}, Case{12, -16}, Case{18, -24}, Case{0, 0}}) {
+        TFont font;
+        font.SetSize(c.Points);
+        EXPECT_EQ(font.Height(), c.Height) << c.Points << " pt";
+        EXPECT_EQ(font.Size(), c.Points) << c.Height << " px";
+    }
+    TFont font;
+    font.SetHeight(-13);
+    EXPECT_EQ(font.Size(), 10) << "9.75 pt rounds to 10";
+}
+
 // A form with a handler for the layout to bind.
 class TControlsForm : public TForm {
     PLATFORM_CLASS(TControlsForm)
