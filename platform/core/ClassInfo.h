@@ -282,10 +282,10 @@ public:
         return *this;
     }
 
-    template <class... Args>
-    TClassBuilder& Method(std::string name, void (C::*method)(Args...))
+    template <class R, class... Args>
+    TClassBuilder& Method(std::string name, R (C::*method)(Args...))
     {
-        using Ev = TEvent<Args...>;
+        using Ev = TMethodEvent<R(Args...)>;
         TMethodInfo m;
         m.Name = std::move(name);
         m.EventType = typeid(Ev);

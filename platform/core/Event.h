@@ -11,13 +11,17 @@ namespace platform {
 
 class TObject;
 
-template <typename... Args>
-class TEvent {
+template <typename Signature>
+class TMethodEvent;
+
+// R is what the handler returns; an event that is not assigned returns R's empty value.
+template <typename R, typename... Args>
+class TMethodEvent<R(Args...)> {
 public:
-    TEvent() = default;
+    TMethodEvent() = default;
 
     template <class C>
-    TEvent(void (C::*method)(Args...), C* object)
+    TMethodEvent(R (C::*method)(Args...), C* object)
         : FObject(object), FInvoke(&Invoke<C>)
     {
         static_assert(sizeof(method) <= sizeof(FCode), "member pointer larger than expected");
@@ -26,31 +30,33 @@ public:
 
     explicit operator bool() const { return FInvoke != nullptr; }
     bool Assigned() const { return FInvoke != nullptr; }
-    void Clear() { *this = TEvent(); }
+    void Clear() { *this = TMethodEvent(); }
     // The object the handler runs on.
     void* Data() const { return FObject; }
 
-    void operator()(Args... args) const
+    R operator()(Args... args) const
     {
         if (FInvoke)
-            FInvoke(*this, args...);
+            return FInvoke(*this, args...);
+        if constexpr (!std::is_void_v<R>)
+            return R();
     }
 
-    friend bool operator==(const TEvent& a, const TEvent& b)
+    friend bool operator==(const TMethodEvent& a, const TMethodEvent& b)
     {
         return a.FObject == b.FObject && a.FInvoke == b.FInvoke &&
                std::memcmp(a.FCode, b.FCode, sizeof(FCode)) == 0;
     }
 
 private:
-    using TInvoker = void (*)(const TEvent&, Args...);
+    using TInvoker = R (*)(const TMethodEvent&, Args...);
 
     template <class C>
-    static void Invoke(const TEvent& self, Args... args)
+    static R Invoke(const TMethodEvent& self, Args... args)
     {
-        void (C::*method)(Args...);
+        R (C::*method)(Args...);
         std::memcpy(&method, self.FCode, sizeof(method));
-        (static_cast<C*>(self.FObject)->*method)(args...);
+        return (static_cast<C*>(self.FObject)->*method)(args...);
     }
 
     void* FObject = nullptr;
@@ -59,11 +65,15 @@ private:
     alignas(void*) unsigned char FCode[2 * sizeof(void*) + sizeof(long)] = {};
 };
 
+// Most events are procedures: TEvent<TObject*> is a handler taking the sender.
+template <typename... Args>
+using TEvent = TMethodEvent<void(Args...)>;
+
 // Binds a handler: Method(&TMainForm::Exit2Click, form).
-template <class C, class D, typename... Args>
-TEvent<Args...> Method(void (C::*method)(Args...), D* object)
+template <class C, class D, typename R, typename... Args>
+TMethodEvent<R(Args...)> Method(R (C::*method)(Args...), D* object)
 {
-    return TEvent<Args...>(method, static_cast<C*>(object));
+    return TMethodEvent<R(Args...)>(method, static_cast<C*>(object));
 }
 
 using TNotifyEvent = TEvent<TObject*>;

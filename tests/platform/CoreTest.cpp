@@ -25,6 +25,7 @@ struct TListener {
         Last = sender;
     }
     void Other(TObject*) {}
+    std::string Line(TObject*, int index) { return "card " + std::to_string(index); }
 };
 
 TEST(Event, IsAComparableClearableMethodObjectPair)
@@ -45,6 +46,12 @@ TEST(Event, IsAComparableClearableMethodObjectPair)
     EXPECT_EQ(a.Last, &sender);
     e.Clear();
     EXPECT_EQ(e, empty);
+
+    // An event with a result: an unassigned one gives the empty value.
+    TMethodEvent<std::string(TObject*, int)> line;
+    EXPECT_EQ(line(nullptr, 3), "");
+    line = Method(&TListener::Line, &a);
+    EXPECT_EQ(line(nullptr, 3), "card 3");
 }
 
 TEST(Component, OwnerDestroysWhatItOwnsAndNamesAreUnique)
