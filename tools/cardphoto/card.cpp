@@ -10,6 +10,7 @@
 
 #include "card.h"
 
+#include "gradient.h"
 #include "layout.h"
 #include "raster.h"
 
@@ -106,10 +107,8 @@ void drawTrace(QPainter& p, const std::vector<QPointF>& pts, double width = 0.8)
 void drawVia(QPainter& p, QPointF c, double r = 1.25)
 {
     p.setPen(Qt::NoPen);
-    QRadialGradient g(c - QPointF(r * 0.3, r * 0.3), r * 1.3);
-    g.setColorAt(0, QColor(214, 216, 206));
-    g.setColorAt(1, QColor(140, 142, 132));
-    p.setBrush(g);
+    p.setBrush(withStops(QRadialGradient(c - QPointF(r * 0.3, r * 0.3), r * 1.3),
+                         {{0, QColor(214, 216, 206)}, {1, QColor(140, 142, 132)}}));
     p.drawEllipse(c, r, r);
     p.setBrush(QColor(18, 26, 18));
     p.drawEllipse(c, r * 0.42, r * 0.42);
@@ -118,10 +117,8 @@ void drawVia(QPainter& p, QPointF c, double r = 1.25)
 void drawPad(QPainter& p, QPointF c, double r = 1.7)
 {
     p.setPen(Qt::NoPen);
-    QRadialGradient g(c - QPointF(r * 0.35, r * 0.35), r * 1.4);
-    g.setColorAt(0, QColor(226, 228, 220));
-    g.setColorAt(1, kTin.darker(125));
-    p.setBrush(g);
+    p.setBrush(withStops(QRadialGradient(c - QPointF(r * 0.35, r * 0.35), r * 1.4),
+                         {{0, QColor(226, 228, 220)}, {1, kTin.darker(125)}}));
     p.drawEllipse(c, r, r);
 }
 
@@ -171,12 +168,11 @@ void drawDipLegs(QPainter& p, const DipGeometry& g, bool upright)
             const double y1 = bottom ? pad.y() + 0.4 : g.body.top();
             leg = QRectF(QPointF(pad.x() - 1.1, y0), QPointF(pad.x() + 1.1, y1));
         }
-        QLinearGradient lg(leg.topLeft(), upright ? leg.bottomLeft() : leg.topRight());
-        lg.setColorAt(0.0, QColor(235, 236, 230));
-        lg.setColorAt(0.5, QColor(190, 191, 186));
-        lg.setColorAt(1.0, QColor(120, 121, 116));
         p.setPen(Qt::NoPen);
-        p.setBrush(lg);
+        p.setBrush(withStops(QLinearGradient(leg.topLeft(), upright ? leg.bottomLeft() : leg.topRight()),
+                             {{0.0, QColor(235, 236, 230)},
+                              {0.5, QColor(190, 191, 186)},
+                              {1.0, QColor(120, 121, 116)}}));
         p.drawRect(leg);
     }
 }
@@ -188,10 +184,8 @@ void drawEpoxyBody(QPainter& p, const QRectF& body)
     p.setBrush(kEpoxy.darker(115));
     p.drawRoundedRect(body, 0.8, 0.8);
     const QRectF top = body.adjusted(1.0, 1.0, -1.0, -1.0);
-    QLinearGradient g(top.topLeft(), top.bottomRight());
-    g.setColorAt(0, QColor(44, 44, 47));
-    g.setColorAt(1, QColor(30, 30, 32));
-    p.setBrush(g);
+    p.setBrush(withStops(QLinearGradient(top.topLeft(), top.bottomRight()),
+                         {{0, QColor(44, 44, 47)}, {1, QColor(30, 30, 32)}}));
     p.drawRect(top);
     // Chamfer catching the light on the upper and left edges.
     p.setPen(QPen(QColor(78, 78, 82, 160), 0.5));
@@ -242,12 +236,9 @@ void drawPost(QPainter& p, QPointF c)
 {
     const double s = 2.1;
     const QRectF r = centred(c, s, s);
-    QLinearGradient g(r.topLeft(), r.bottomRight());
-    g.setColorAt(0.0, QColor(250, 220, 120));
-    g.setColorAt(0.5, kGold);
-    g.setColorAt(1.0, QColor(110, 80, 28));
     p.setPen(Qt::NoPen);
-    p.setBrush(g);
+    p.setBrush(withStops(QLinearGradient(r.topLeft(), r.bottomRight()),
+                         {{0.0, QColor(250, 220, 120)}, {0.5, kGold}, {1.0, QColor(110, 80, 28)}}));
     p.drawRect(r);
     p.setBrush(QColor(255, 240, 180, 170));
     p.drawEllipse(c - QPointF(0.3, 0.3), 0.35, 0.35);
@@ -262,11 +253,8 @@ void drawShunt(QPainter& p, QPointF centre)
     p.setBrush(QColor(8, 8, 9));
     p.drawRoundedRect(r, 1.0, 1.0);
     const QRectF top = r.adjusted(0.7, 0.7, -0.7, -0.7);
-    QLinearGradient g(top.topLeft(), top.topRight());
-    g.setColorAt(0.0, QColor(92, 92, 100));
-    g.setColorAt(0.3, QColor(34, 34, 38));
-    g.setColorAt(1.0, QColor(12, 12, 13));
-    p.setBrush(g);
+    p.setBrush(withStops(QLinearGradient(top.topLeft(), top.topRight()),
+                         {{0.0, QColor(92, 92, 100)}, {0.3, QColor(34, 34, 38)}, {1.0, QColor(12, 12, 13)}}));
     p.drawRoundedRect(top, 0.7, 0.7);
     // Grip ridges moulded across the top.
     p.setPen(QPen(QColor(52, 52, 56), 0.45));
@@ -293,10 +281,8 @@ void drawHeader(QPainter& p, QPointF centre, int pins, int shuntFirstPin)
     p.setPen(Qt::NoPen);
     p.setBrush(kHousing.darker(130));
     p.drawRect(r);
-    QLinearGradient g(r.topLeft(), r.bottomRight());
-    g.setColorAt(0, QColor(48, 48, 52));
-    g.setColorAt(1, QColor(26, 26, 28));
-    p.setBrush(g);
+    p.setBrush(withStops(QLinearGradient(r.topLeft(), r.bottomRight()),
+                         {{0, QColor(48, 48, 52)}, {1, QColor(26, 26, 28)}}));
     p.drawRect(r.adjusted(0.6, 0.6, -0.6, -0.6));
     // Break-apart grooves between the pin cells.
     p.setPen(QPen(QColor(8, 8, 9), 0.5));
@@ -325,20 +311,17 @@ void drawOscillator(QPainter& p, QPointF centre)
     can.quadTo(r.bottomRight(), QPointF(r.right() - rad, r.bottom()));
     can.closeSubpath();
 
-    QLinearGradient rim(r.topLeft(), r.bottomRight());
-    rim.setColorAt(0, QColor(236, 238, 240));
-    rim.setColorAt(1, QColor(118, 120, 124));
     p.setPen(Qt::NoPen);
-    p.setBrush(rim);
+    p.setBrush(withStops(QLinearGradient(r.topLeft(), r.bottomRight()),
+                         {{0, QColor(236, 238, 240)}, {1, QColor(118, 120, 124)}}));
     p.drawPath(can);
     // Flat stamped top, a little darker than the rolled rim, with a broad reflection.
     const QRectF top = r.adjusted(1.6, 1.6, -1.6, -1.6);
-    QLinearGradient face(top.topLeft(), top.bottomRight());
-    face.setColorAt(0.0, QColor(198, 200, 203));
-    face.setColorAt(0.45, QColor(222, 224, 226));
-    face.setColorAt(0.55, QColor(188, 190, 193));
-    face.setColorAt(1.0, QColor(160, 162, 166));
-    p.setBrush(face);
+    p.setBrush(withStops(QLinearGradient(top.topLeft(), top.bottomRight()),
+                         {{0.0, QColor(198, 200, 203)},
+                          {0.45, QColor(222, 224, 226)},
+                          {0.55, QColor(188, 190, 193)},
+                          {1.0, QColor(160, 162, 166)}}));
     p.drawRoundedRect(top, 2.2, 2.2);
     p.setBrush(QColor(30, 30, 34));
     p.drawEllipse(QPointF(r.left() + 4.5, r.bottom() - 4.5), 0.9, 0.9);  // pin-1 dot
@@ -395,29 +378,21 @@ void drawSoic8(QPainter& p, QPointF centre, const QString& mark)
 void drawCeramicCap(QPainter& p, QPointF centre, bool vertical)
 {
     const double w = vertical ? 4.6 : 6.4, h = vertical ? 6.4 : 4.6;
-    QRadialGradient g(centre - QPointF(w * 0.2, h * 0.2), std::max(w, h) * 0.75);
-    g.setColorAt(0.0, QColor(120, 160, 225));
-    g.setColorAt(0.5, QColor(44, 84, 170));
-    g.setColorAt(1.0, QColor(20, 40, 100));
     p.setPen(Qt::NoPen);
-    p.setBrush(g);
+    p.setBrush(withStops(QRadialGradient(centre - QPointF(w * 0.2, h * 0.2), std::max(w, h) * 0.75),
+                         {{0.0, QColor(120, 160, 225)}, {0.5, QColor(44, 84, 170)}, {1.0, QColor(20, 40, 100)}}));
     p.drawEllipse(centred(centre, w, h));
 }
 
 // Radial electrolytic: sleeve, scored aluminium top, minus stripe.
 void drawElectrolytic(QPainter& p, QPointF centre, double r)
 {
-    QRadialGradient sleeve(centre - QPointF(r * 0.3, r * 0.3), r * 1.2);
-    sleeve.setColorAt(0, QColor(70, 86, 170));
-    sleeve.setColorAt(0.7, QColor(30, 40, 110));
-    sleeve.setColorAt(1, QColor(12, 16, 48));
     p.setPen(Qt::NoPen);
-    p.setBrush(sleeve);
+    p.setBrush(withStops(QRadialGradient(centre - QPointF(r * 0.3, r * 0.3), r * 1.2),
+                         {{0, QColor(70, 86, 170)}, {0.7, QColor(30, 40, 110)}, {1, QColor(12, 16, 48)}}));
     p.drawEllipse(centre, r, r);
-    QRadialGradient top(centre - QPointF(r * 0.25, r * 0.25), r);
-    top.setColorAt(0, QColor(225, 226, 230));
-    top.setColorAt(1, QColor(140, 142, 148));
-    p.setBrush(top);
+    p.setBrush(withStops(QRadialGradient(centre - QPointF(r * 0.25, r * 0.25), r),
+                         {{0, QColor(225, 226, 230)}, {1, QColor(140, 142, 148)}}));
     p.drawEllipse(centre, r * 0.62, r * 0.62);
     p.setPen(QPen(QColor(105, 107, 112), 0.45));
     p.drawLine(centre + QPointF(-r * 0.42, 0), centre + QPointF(r * 0.42, 0));
@@ -449,11 +424,8 @@ void drawResistorPack(QPainter& p, QPointF centre, int pins, const QString& mark
 {
     const QRectF r = centred(centre, 5.0, (pins - 1) * kPitch + 4.0);
     p.setPen(Qt::NoPen);
-    QLinearGradient g(r.topLeft(), r.topRight());
-    g.setColorAt(0, QColor(58, 58, 62));
-    g.setColorAt(0.4, QColor(32, 32, 35));
-    g.setColorAt(1, QColor(18, 18, 20));
-    p.setBrush(g);
+    p.setBrush(withStops(QLinearGradient(r.topLeft(), r.topRight()),
+                         {{0, QColor(58, 58, 62)}, {0.4, QColor(32, 32, 35)}, {1, QColor(18, 18, 20)}}));
     p.drawRoundedRect(r, 1.6, 1.6);
     p.setBrush(QColor(210, 210, 200));
     p.drawEllipse(QPointF(centre.x(), r.top() + 2.0), 0.7, 0.7);   // common pin
@@ -614,27 +586,23 @@ void addIoConnector(std::vector<Part>& parts)
                              for (int i = 0; i < n; ++i) {
                                  const double y = body.top() + 8 + i * step + (row == 0 ? 0.0 : step / 2);
                                  drawPad(p, QPointF(x, y), 1.6);
-                                 QLinearGradient lg(QPointF(body.right(), y - 0.8), QPointF(body.right(), y + 0.8));
-                                 lg.setColorAt(0, QColor(236, 237, 232));
-                                 lg.setColorAt(1, QColor(130, 131, 126));
                                  p.setPen(Qt::NoPen);
-                                 p.setBrush(lg);
+                                 p.setBrush(withStops(
+                                     QLinearGradient(QPointF(body.right(), y - 0.8), QPointF(body.right(), y + 0.8)),
+                                     {{0, QColor(236, 237, 232)}, {1, QColor(130, 131, 126)}}));
                                  p.drawRect(QRectF(QPointF(body.right(), y - 0.6), QPointF(x + 0.3, y + 0.6)));
                              }
                          }
-                         QLinearGradient g(body.topLeft(), body.topRight());
-                         g.setColorAt(0, QColor(30, 31, 36));
-                         g.setColorAt(0.6, QColor(52, 53, 60));
-                         g.setColorAt(1, QColor(34, 35, 40));
                          p.setPen(Qt::NoPen);
-                         p.setBrush(g);
+                         p.setBrush(withStops(QLinearGradient(body.topLeft(), body.topRight()),
+                                              {{0, QColor(30, 31, 36)},
+                                               {0.6, QColor(52, 53, 60)},
+                                               {1, QColor(34, 35, 40)}}));
                          p.drawRect(body);
                          // Board-lock rivets at each end of the shell.
                          for (double y : {body.top() - 3.5, body.bottom() + 3.5}) {
-                             QRadialGradient rg(QPointF(44, y) - QPointF(0.8, 0.8), 3.5);
-                             rg.setColorAt(0, QColor(235, 236, 238));
-                             rg.setColorAt(1, QColor(120, 122, 126));
-                             p.setBrush(rg);
+                             p.setBrush(withStops(QRadialGradient(QPointF(44, y) - QPointF(0.8, 0.8), 3.5),
+                                                  {{0, QColor(235, 236, 238)}, {1, QColor(120, 122, 126)}}));
                              p.drawEllipse(QPointF(44, y), 3.0, 3.0);
                              p.setBrush(QColor(40, 40, 44));
                              p.drawEllipse(QPointF(44, y), 1.1, 1.1);
@@ -698,13 +666,12 @@ void drawFingers(QPainter& p)
             continue;
         const double x = fingerX(k);
         const QRectF r(QPointF(x - 0.95, kFingerTop), QPointF(x + 0.95, kPhotoHeight + 4));
-        QLinearGradient g(r.topLeft(), QPointF(r.left(), kPhotoHeight));
-        g.setColorAt(0.0, QColor(238, 204, 120));
-        g.setColorAt(0.35, QColor(214, 172, 82));
-        g.setColorAt(0.6, QColor(250, 226, 150));
-        g.setColorAt(1.0, QColor(186, 146, 62));
         p.setPen(Qt::NoPen);
-        p.setBrush(g);
+        p.setBrush(withStops(QLinearGradient(r.topLeft(), QPointF(r.left(), kPhotoHeight)),
+                             {{0.0, QColor(238, 204, 120)},
+                              {0.35, QColor(214, 172, 82)},
+                              {0.6, QColor(250, 226, 150)},
+                              {1.0, QColor(186, 146, 62)}}));
         p.drawRoundedRect(r, 0.9, 0.9);
     }
 }
@@ -985,23 +952,20 @@ void drawBracket(QPainter& p, Rng& rng)
     {
         p.save();
         p.setPen(Qt::NoPen);
-        QLinearGradient sh(QPointF(kBracketRight, 0), QPointF(kBracketRight + 6, 0));
-        sh.setColorAt(0, QColor(0, 0, 0, 120));
-        sh.setColorAt(1, QColor(0, 0, 0, 0));
-        p.setBrush(sh);
+        p.setBrush(withStops(QLinearGradient(QPointF(kBracketRight, 0), QPointF(kBracketRight + 6, 0)),
+                             {{0, QColor(0, 0, 0, 120)}, {1, QColor(0, 0, 0, 0)}}));
         p.drawRect(QRectF(QPointF(kBracketRight, -5), QPointF(kBracketRight + 6, 226)));
         p.restore();
     }
 
-    QLinearGradient g(QPointF(kBracketLeft, 0), QPointF(kBracketRight, 0));
-    g.setColorAt(0.00, QColor(110, 113, 118));
-    g.setColorAt(0.10, QColor(168, 171, 175));
-    g.setColorAt(0.55, QColor(196, 198, 201));
-    g.setColorAt(0.86, QColor(222, 224, 226));   // fold catching the light
-    g.setColorAt(0.93, QColor(150, 152, 156));
-    g.setColorAt(1.00, QColor(96, 98, 102));
     p.setPen(Qt::NoPen);
-    p.setBrush(g);
+    p.setBrush(withStops(QLinearGradient(QPointF(kBracketLeft, 0), QPointF(kBracketRight, 0)),
+                         {{0.00, QColor(110, 113, 118)},
+                          {0.10, QColor(168, 171, 175)},
+                          {0.55, QColor(196, 198, 201)},
+                          {0.86, QColor(222, 224, 226)},  // fold catching the light
+                          {0.93, QColor(150, 152, 156)},
+                          {1.00, QColor(96, 98, 102)}}));
     p.drawPath(strip);
 
     // Spangle / brushing of the zinc plate.
@@ -1026,11 +990,8 @@ void drawBracket(QPainter& p, Rng& rng)
     opening.lineTo(cx - 7.5, 186);
     opening.closeSubpath();
     p.setPen(Qt::NoPen);
-    QLinearGradient shell(QPointF(cx - 8, 0), QPointF(cx + 8, 0));
-    shell.setColorAt(0, QColor(150, 152, 158));
-    shell.setColorAt(0.5, QColor(236, 238, 240));
-    shell.setColorAt(1, QColor(130, 132, 138));
-    p.setBrush(shell);
+    p.setBrush(withStops(QLinearGradient(QPointF(cx - 8, 0), QPointF(cx + 8, 0)),
+                         {{0, QColor(150, 152, 158)}, {0.5, QColor(236, 238, 240)}, {1, QColor(130, 132, 138)}}));
     p.drawPath(opening);
     QPainterPath insulator;
     insulator.moveTo(cx - 4.5, 60);
@@ -1057,12 +1018,10 @@ void drawBracket(QPainter& p, Rng& rng)
             k == 0 ? hex.moveTo(v) : hex.lineTo(v);
         }
         hex.closeSubpath();
-        QLinearGradient hg(QPointF(cx - 5, y - 5), QPointF(cx + 5, y + 5));
-        hg.setColorAt(0, QColor(242, 243, 244));
-        hg.setColorAt(1, QColor(112, 114, 118));
         p.setBrush(QColor(0, 0, 0, 70));
         p.drawPath(hex.translated(1.0, 1.4));
-        p.setBrush(hg);
+        p.setBrush(withStops(QLinearGradient(QPointF(cx - 5, y - 5), QPointF(cx + 5, y + 5)),
+                             {{0, QColor(242, 243, 244)}, {1, QColor(112, 114, 118)}}));
         p.drawPath(hex);
         p.setBrush(QColor(26, 26, 30));
         p.drawEllipse(QPointF(cx, y), 1.8, 1.8);
@@ -1071,10 +1030,8 @@ void drawBracket(QPainter& p, Rng& rng)
     const QPointF screw(kBracketRight + 4.0, 12.0);
     p.setBrush(QColor(0, 0, 0, 90));
     p.drawEllipse(screw + QPointF(0.8, 1.2), 4.2, 4.2);
-    QRadialGradient sg(screw - QPointF(1.5, 1.5), 5.0);
-    sg.setColorAt(0, QColor(245, 246, 247));
-    sg.setColorAt(1, QColor(120, 122, 126));
-    p.setBrush(sg);
+    p.setBrush(withStops(QRadialGradient(screw - QPointF(1.5, 1.5), 5.0),
+                         {{0, QColor(245, 246, 247)}, {1, QColor(120, 122, 126)}}));
     p.drawEllipse(screw, 4.0, 4.0);
     p.setPen(QPen(QColor(60, 62, 66), 0.9, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(screw + QPointF(-2, 0), screw + QPointF(2, 0));
@@ -1171,10 +1128,8 @@ QImage renderCardPhoto()
             p.drawEllipse(QPointF(rng.uniform(0, kPhotoWidth), rng.uniform(kBoardBottom, kPhotoHeight)),
                           rng.uniform(0.5, 2.0), rng.uniform(0.5, 2.0));
         }
-        QLinearGradient edge(QPointF(0, kBoardBottom), QPointF(0, kBoardBottom + 7));
-        edge.setColorAt(0, QColor(0, 0, 0, 110));
-        edge.setColorAt(1, QColor(0, 0, 0, 0));
-        p.setBrush(edge);
+        p.setBrush(withStops(QLinearGradient(QPointF(0, kBoardBottom), QPointF(0, kBoardBottom + 7)),
+                             {{0, QColor(0, 0, 0, 110)}, {1, QColor(0, 0, 0, 0)}}));
         p.drawRect(QRectF(QPointF(kBoardLeft, kBoardBottom), QPointF(kPhotoWidth, kBoardBottom + 7)));
 
         drawBoard(p, outline);
