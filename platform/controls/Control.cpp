@@ -105,6 +105,9 @@ void TControl::SetBounds(int left, int top, int width, int height)
     RecordAnchorBase();
     BoundsChanged();
     Invalidate();
+    // An aligned control that changes size moves its aligned siblings.
+    if (FAlign != alNone && FParent)
+        FParent->AlignControls();
 }
 
 void TControl::RecordAnchorBase()
@@ -142,6 +145,8 @@ void TControl::SetAlign(TAlign value)
     if (value == FAlign)
         return;
     FAlign = value;
+    if (FParent)
+        FParent->AlignControls();
     AdjustSize();
 }
 

@@ -112,7 +112,7 @@ protected:
     // While AutoSize is on, asked for the size the control wants; may change either argument.
     virtual bool ProposeAutoSize(int& newWidth, int& newHeight);
     // Applies AutoSize now.
-    void AdjustSize();
+    virtual void AdjustSize();
 
     virtual void CMMouseEnter(TMessage& message);
     virtual void CMMouseLeave(TMessage& message);

@@ -57,6 +57,8 @@ void TWinControl::InsertControl(TControl* control)
         win->UpdateHandleGeometry();
         win->FHandle->raise();
     }
+    if (control->Align() != alNone)
+        AlignControls();
 }
 
 void TWinControl::RemoveControl(TControl* control)
@@ -130,6 +132,75 @@ void TWinControl::ArrangeChildren()
         c->SetBounds(l, t, w, h);
     }
     sArranging = false;
+    AlignControls();
+}
+
+void TWinControl::AlignControls()
+{
+    if (FAligning || IsLoading())
+        return;
+    FAligning = true;
+    TRect free = ClientRect();
+    auto place = [&](TAlign align) {
+        for (TControl* c : std::vector<TControl*>(FControls)) {
+            if (c->Align() != align || !c->Visible())
+                continue;
+            const int w = c->Width(), h = c->Height();
+            switch (align) {
+            case alTop:
+                c->SetBounds(free.Left, free.Top, free.Width(), h);
+                free.Top += h;
+                break;
+            case alBottom:
+                c->SetBounds(free.Left, free.Bottom - h, free.Width(), h);
+                free.Bottom -= h;
+                break;
+            case alLeft:
+                c->SetBounds(free.Left, free.Top, w, free.Height());
+                free.Left += w;
+                break;
+            case alRight:
+                c->SetBounds(free.Right - w, free.Top, w, free.Height());
+                free.Right -= w;
+                break;
+            case alClient: c->SetBounds(free.Left, free.Top, free.Width(), free.Height()); break;
+            case alNone: break;
+            }
+        }
+    };
+    for (TAlign align : {alTop, alBottom, alLeft, alRight, alClient})
+        place(align);
+    FAligning = false;
+}
+
+void TWinControl::SetClientSize(int width, int height)
+{
+    SetBounds(Left(), Top(), width + Width() - ClientWidth(), height + Height() - ClientHeight());
+}
+
+void TWinControl::AdjustSize()
+{
+    if (!AutoSize() || IsLoading() || FControls.empty()) {
+        TControl::AdjustSize();
+        return;
+    }
+    bool any = false;
+    TRect box;
+    for (const TControl* c : FControls) {
+        if (!c->Visible())
+            continue;
+        const TRect b = c->BoundsRect();
+        box = any ? TRect{std::min(box.Left, b.Left), std::min(box.Top, b.Top), std::max(box.Right, b.Right),
+                          std::max(box.Bottom, b.Bottom)}
+                  : b;
+        any = true;
+    }
+    if (!any)
+        return;
+    if (box.Left != 0 || box.Top != 0)
+        for (TControl* c : std::vector<TControl*>(FControls))
+            c->SetBounds(c->Left() - box.Left, c->Top() - box.Top, c->Width(), c->Height());
+    SetClientSize(box.Width(), box.Height());
 }
 
 TPoint TWinControl::ClientOrigin() const

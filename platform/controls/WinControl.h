@@ -52,6 +52,13 @@ public:
 
     // The topmost visible graphic child at a client position, else this control.
     TControl* ControlAtPos(TPoint p);
+    // Places the aligned children: alTop ones stacked from the top edge across the full width,
+    // alBottom from the bottom, then alLeft and alRight in what is left, alClient in the rest;
+    // in child order within each kind.
+    void AlignControls();
+    // Sets the client area's size; the frame or border keeps its size.
+    virtual void SetClientSize(int width, int height);
+
     // Invalidates part of the client area (a graphic child's rectangle).
     void InvalidateRect(const TRect& rect);
     // The image the last paint drew into; graphic children read the picture beneath them from it.
@@ -72,6 +79,9 @@ protected:
     virtual bool TakesMouseMessages() const { return CustomDrawn(); }
     // The client area changed size: children follow their anchors and alignment.
     virtual void Resized();
+    // With AutoSize on and children present, the children's bounding box becomes the client
+    // area and the children move by its top-left corner; without children, as any control.
+    void AdjustSize() override;
     void BoundsChanged() override;
     void VisibleChanged() override;
     void EnabledChanged() override;
@@ -103,6 +113,8 @@ private:
     bool FTabStop = false;
     int FLastClientWidth = 0;
     int FLastClientHeight = 0;
+    // Set while AlignControls places children, whose own resizing would call it again.
+    bool FAligning = false;
 };
 
 }  // namespace platform

@@ -128,6 +128,12 @@ void TForm::SetBorderStyle(TFormBorderStyle value)
     ApplyWindowFlags();
 }
 
+void TForm::SetClientSize(int width, int height)
+{
+    SetClientWidth(width);
+    SetClientHeight(height);
+}
+
 void TForm::SetFormStyle(TFormStyle value)
 {
     FFormStyle = value;

@@ -30,6 +30,7 @@ public:
     int ClientHeight() const override;
     void SetClientWidth(int value);
     void SetClientHeight(int value);
+    void SetClientSize(int width, int height) override;
 
     TFormBorderStyle BorderStyle() const { return FBorderStyle; }
     void SetBorderStyle(TFormBorderStyle value);
