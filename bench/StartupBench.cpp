@@ -7,6 +7,7 @@
 #include "forms/Application.h"
 #include "graphics/Bitmap.h"
 #include "MainForm.h"
+#include "RingShading.h"
 
 #include <benchmark/benchmark.h>
 
@@ -109,7 +110,7 @@ void BM_ShadeRing65(benchmark::State& state)
     FillRingBitmap(bitmap);
     const bool whiteCore = state.range(0) != 0;
     for (auto _ : state) {
-        TBoardHighlight::ShadeRing(bitmap, clYellow, 0.5f, whiteCore);
+        setupctrls::ShadeRing(bitmap, clYellow, 0.5f, whiteCore);
         benchmark::ClobberMemory();
     }
 }

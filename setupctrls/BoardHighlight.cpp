@@ -3,18 +3,14 @@
 #include "BoardImage.h"
 #include "PopupForm.h"
 #include "RadioPanel.h"
-
-#include "controls/SizeConstraints.h"
-#include "forms/Screen.h"
-#include "stdctrls/Button.h"
-#include "stdctrls/Memo.h"
-#include "stdctrls/StatusBar.h"
+#include "RingShading.h"
 
 #include "controls/WinApi.h"
 #include "controls/WinControl.h"
+#include "forms/Screen.h"
+#include "stdctrls/Button.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace platform {
 template <>
@@ -29,49 +25,12 @@ namespace setupctrls {
 
 namespace {
 constexpr int kDefaultSize = 65;
-// Ring geometry in the unit circle of the bitmap: the tint inside, the band's peak, its slope.
-constexpr float kInnerRadiusSquared = 0.5929f;  // 0.77²
-constexpr float kInnerWeight = 0.16f;
-constexpr float kBandPeak = 0.875f;
-constexpr float kBandSlope = 8.0f;
-
-// The popup window, in pixels: the stack under the panel is 1 px, the text box, 6 px, the
-// buttons and the status bar.
-constexpr int kDefaultMemoHeight = 58;
-constexpr int kStatusHeight = 19;
-constexpr int kButtonWidth = 58;
-constexpr int kButtonHeight = 25;
-constexpr int kButtonMargin = 6;
-constexpr int kButtonsFromBottom = kStatusHeight + kButtonHeight;  // 44
-constexpr int kBelowPanel = 1 + kButtonMargin + kButtonHeight;     // 32, with the status bar 51
-constexpr int kNoPanelWidth = 194;
-constexpr int kNoPanelHeight = kDefaultMemoHeight + 64 + kStatusHeight;  // 141
-constexpr int kMinPopupWidth = 194;
-constexpr int kMinPopupHeight = 122;
-constexpr int kNoPanelGap = 38;  // a popup without a panel opens this far below the board
-constexpr const char* kStatusBarName = "PopupStatus";
-constexpr const char* kPreviousButtonName = "PreviousButton";
-constexpr const char* kNextButtonName = "NextButton";
-constexpr const char* kDoneButtonName = "DoneButton";
-constexpr const char* kMemoName = "StatusMemo";
 
 const THighlightKind kKinds[] = {
     {clBlue, 0.25f, 0.5f, 1.0f, "&Options"},
     {clYellow, 0.5f, 0.75f, 1.0f, "&Settings"},
     {clRed, 0.5f, 0.75f, 1.0f, "&Calibration"},
 };
-
-// Adding and taking away 1.5 · 2^23 leaves a float in [0, 2^22) rounded to the nearest
-// integer, halves to even, in the default rounding mode: the same result as lrintf, without
-// the library call in the innermost loop.
-constexpr float kRoundingMagic = 12582912.0f;
-
-std::uint8_t Blend(std::uint8_t pixel, std::uint8_t color, float a, float b)
-{
-    const float value = float(pixel) * b + float(color) * a;
-    const float rounded = (value + kRoundingMagic) - kRoundingMagic;
-    return std::uint8_t(std::clamp(int(rounded), 0, 255));
-}
 
 bool IsAsciiLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 bool IsAsciiDigit(char c) { return c >= '0' && c <= '9'; }
@@ -154,49 +113,6 @@ void TBoardHighlight::SetTitle(const std::string& value)
     FTitleIdent = TitleIdentOf(value);
 }
 
-void TBoardHighlight::ShadeRing(TBitmap& bitmap, TColor color, float alpha, bool whiteCore)
-{
-    const int w = bitmap.Width(), h = bitmap.Height();
-    // The ring is scaled to the bitmap; below 2 pixels on a side there is no ring to scale
-    // (the step would divide by zero), and the bitmap keeps the picture beneath unshaded.
-    if (w < 2 || h < 2)
-        return;
-    const std::uint8_t cr = GetRValue(color), cg = GetGValue(color), cb = GetBValue(color);
-    const float sx = 2.0f / float(w - 1);
-    const float sy = 2.0f / float(h - 1);
-    for (int y = 0; y < h; ++y) {
-        std::uint8_t* px = bitmap.ScanLine(y);
-        const float v = float(y) * sy - 1.0f;
-        for (int x = 0; x < w; ++x, px += 4) {
-            const float u = float(x) * sx - 1.0f;
-            const float uu = u * u;
-            const float vv = v * v;
-            const float d = uu + vv;
-            if (d >= 1.0f)
-                continue;
-            float weight;
-            if (d < kInnerRadiusSquared) {
-                weight = kInnerWeight;
-            } else {
-                weight = 1.0f - kBandSlope * std::fabs(std::sqrt(d) - kBandPeak);
-                if (whiteCore) {
-                    weight = 2.0f * weight;
-                    if (weight > 1.0f) {
-                        px[0] = px[1] = px[2] = 255;
-                        px[3] = 0;
-                        weight = 2.0f - weight;
-                    }
-                }
-            }
-            const float a = weight * alpha;
-            const float b = 1.0f - a;
-            px[0] = Blend(px[0], cb, a, b);
-            px[1] = Blend(px[1], cg, a, b);
-            px[2] = Blend(px[2], cr, a, b);
-        }
-    }
-}
-
 void TBoardHighlight::RenderBitmaps()
 {
     const int w = Width(), h = Height();
@@ -219,8 +135,8 @@ void TBoardHighlight::RenderBitmaps()
 void TBoardHighlight::PrepareHighlight()
 {
     RenderBitmaps();
-    if (IsExactly<TBoardImage>(Parent())) {
-        FMenu = static_cast<TBoardImage*>(Parent())->Menu();
+    if (TBoardImage* board = ParentBoardImage()) {
+        FMenu = board->Menu();
         AddToMenu();
     } else {
         FMenu = nullptr;
@@ -242,6 +158,12 @@ void TBoardHighlight::Paint()
     BitBlt(&Canvas(), 0, 0, Width(), Height(), &look->Canvas(), 0, 0, SRCCOPY);
 }
 
+TBoardImage* TBoardHighlight::ParentBoardImage() const
+{
+    TWinControl* parent = Parent();
+    return IsExactly<TBoardImage>(parent) ? static_cast<TBoardImage*>(parent) : nullptr;
+}
+
 bool TBoardHighlight::IsLinkedTo(const TControl* control) const
 {
     if (!IsExactly<TBoardHighlight>(control))
@@ -253,12 +175,12 @@ bool TBoardHighlight::IsLinkedTo(const TControl* control) const
 std::vector<TBoardHighlight*> TBoardHighlight::LinkedHighlights() const
 {
     std::vector<TBoardHighlight*> linked;
-    TWinControl* parent = Parent();
-    if (!IsExactly<TBoardImage>(parent))
+    TBoardImage* board = ParentBoardImage();
+    if (!board)
         return linked;
-    for (int i = 0; i < parent->ControlCount(); ++i)
-        if (IsLinkedTo(parent->Controls(i)))
-            linked.push_back(static_cast<TBoardHighlight*>(parent->Controls(i)));
+    for (int i = 0; i < board->ControlCount(); ++i)
+        if (IsLinkedTo(board->Controls(i)))
+            linked.push_back(static_cast<TBoardHighlight*>(board->Controls(i)));
     return linked;
 }
 
@@ -285,10 +207,7 @@ void TBoardHighlight::MouseLeft(bool linked)
     if (!FLit)
         return;
     if (FPopup && !FPinned) {
-        TPoint p;
-        GetCursorPos(&p);
-        p = {p.X - FPopup->Left(), p.Y - FPopup->Top()};
-        if (Rect(0, 0, FPopup->Width(), FPopup->Height()).Contains(p)) {
+        if (FPopup->CursorInside()) {
             // The mouse went from the highlight onto its popup window: hold it open.
             FPopup->SetCloseOnLeave(true);
             PinPopup();
@@ -313,15 +232,15 @@ void TBoardHighlight::SetPopupActive(bool value, bool linked)
     FPopupActive = value;
     BringToFront();
     Invalidate();
-    TWinControl* parent = Parent();
-    if (!linked || !IsExactly<TBoardImage>(parent))
+    TBoardImage* board = ParentBoardImage();
+    if (!linked || !board)
         return;
     // Each linked highlight brought to the front moves to the end of the list, so the next
     // child now stands where it stood.
     int i = 0;
-    int n = parent->ControlCount();
+    int n = board->ControlCount();
     while (i < n) {
-        TControl* child = parent->Controls(i);
+        TControl* child = board->Controls(i);
         if (child != this && IsLinkedTo(child)) {
             static_cast<TBoardHighlight*>(child)->SetPopupActive(value, false);
             --n;
@@ -337,6 +256,7 @@ void TBoardHighlight::Unlight()
     Invalidate();
 }
 
+// Built with the Settings menu: the assignment is then tested against the sibling highlights.
 void TBoardHighlight::SetRadioPanel(TRadioPanel* value) { FRadioPanel = value; }
 
 void TBoardHighlight::ShowPopup()
@@ -350,128 +270,26 @@ void TBoardHighlight::ShowPopup()
     }
     // A linked highlight may have built the group's window; it shows it when it gets the
     // linked mouse entry.
-    for (int i = 0; i < Screen->FormCount(); ++i) {
-        const TForm* form = Screen->Forms(i);
-        if (form->Caption() == FPlainTitle && form->Tag() == int(FHighlightType))
-            return;
-    }
-    BuildPopup();
+    if (GroupPopupExists())
+        return;
+    FPopup = new TPopupForm(this);
+    FPinned = false;
+    FPopup->BuildFor(this);
     FPopup->ShowForm();
     if (FRadioPanel)
         FRadioPanel->SetFocus();
-    else if (auto* done = dynamic_cast<TButton*>(FPopup->FindComponent(kDoneButtonName)))
+    else if (TButton* done = FPopup->DoneButton())
         done->SetFocus();
 }
 
-void TBoardHighlight::BuildPopup()
+bool TBoardHighlight::GroupPopupExists() const
 {
-    FPopup = new TPopupForm(this);
-    FPopup->SetHighlight(this);
-    FPopup->SetAutoScroll(false);
-    FPopup->SetBorderStyle(bsSizeToolWin);
-    FPopup->SetFormStyle(fsStayOnTop);
-    FPinned = false;
-
-    int memoHeight = kDefaultMemoHeight;
-    int layoutLeft = 0, layoutTop = 0;
-    if (TRadioPanel* panel = FRadioPanel) {
-        memoHeight = panel->MemoHeight();
-        FPopup->OnActivate = panel->OnActivate;
-        FPopup->OnDeactivate = panel->OnDeactivate;
-        layoutLeft = panel->Left();
-        layoutTop = panel->Top();
-        panel->SetLeft(0);
-        panel->SetTop(0);
-        panel->SetVisible(true);
-        FPopup->SetClientWidth(panel->Width());
-        FPopup->SetClientHeight(panel->Height() + kBelowPanel + memoHeight + kStatusHeight);
-        // Moved, not copied: the panel keeps its owner and its state, and lives here from now on.
-        panel->SetParent(FPopup);
-        panel->SetAnchors(panel->FinalAnchors());
-        panel->SetPlaced(true);
-    } else {
-        FPopup->SetWidth(kNoPanelWidth);
-        FPopup->SetHeight(kNoPanelHeight);
+    for (int i = 0; i < Screen->FormCount(); ++i) {
+        const TForm* form = Screen->Forms(i);
+        if (form->Caption() == FPlainTitle && form->Tag() == int(FHighlightType))
+            return true;
     }
-    FPopup->SetCaption(FPlainTitle);
-    FPopup->SetWidth(std::max(kMinPopupWidth, FPopup->Width()));
-    FPopup->SetHeight(std::max(kMinPopupHeight, FPopup->Height()));
-    FPopup->Constraints()->SetMinWidth(FPopup->Width());
-    FPopup->Constraints()->SetMinHeight(FPopup->Height());
-    FPopup->SetTag(int(FHighlightType));
-    FPopup->SetPosition(poDesigned);
-
-    // Where the panel was laid out, moved as far as the board image has moved since.
-    const TWinControl* board = Parent();
-    int dx = 0, dy = 0;
-    if (IsExactly<TBoardImage>(board)) {
-        auto* image = static_cast<const TBoardImage*>(board);
-        dx = image->LayoutLeft() - layoutLeft;
-        dy = image->LayoutTop() - layoutTop;
-    }
-    if (!FRadioPanel) {
-        dx = 0;
-        dy = -((board ? board->Height() : 0) + kNoPanelGap);
-    }
-    FPopup->SetLeft((board ? board->Left() : 0) - dx);
-    FPopup->SetTop((board ? board->Top() : 0) - dy);
-    FPopup->OnClose = Method(&TBoardHighlight::PopupClose, this);
-
-    const int cw = FPopup->ClientWidth(), ch = FPopup->ClientHeight();
-    auto* status = new TStatusBar(FPopup);
-    status->SetName(kStatusBarName);
-    status->SetAlign(alNone);
-    status->SetBounds(0, ch - kStatusHeight, cw, kStatusHeight);
-    status->SetParent(FPopup);
-    status->SetAnchors({akLeft, akRight, akBottom});
-    status->Panels()->Add()->SetBevel(pbNone);
-    FPopup->PopupStatus = status;
-
-    const int buttonTop = ch - kButtonsFromBottom;
-    struct ButtonSpec {
-        const char* Name;
-        const char* Caption;
-        int Left;
-        TAnchors Anchors;
-        void (TBoardHighlight::*Handler)(TObject*);
-    };
-    const ButtonSpec buttons[] = {
-        {kPreviousButtonName, "Previous", kButtonMargin, {akLeft, akBottom}, &TBoardHighlight::PreviousClick},
-        {kNextButtonName, "Next", (cw - kButtonWidth) / 2, {akBottom}, &TBoardHighlight::NextClick},
-        {kDoneButtonName, "Done", cw - kButtonWidth - kButtonMargin, {akRight, akBottom}, &TBoardHighlight::DoneClick},
-    };
-    for (const ButtonSpec& b : buttons) {
-        auto* button = new TButton(FPopup);
-        button->SetName(b.Name);
-        button->SetCaption(b.Caption);
-        button->SetBounds(b.Left, buttonTop, kButtonWidth, kButtonHeight);
-        button->SetParent(FPopup);
-        button->SetAnchors(b.Anchors);
-        button->OnClick = Method(b.Handler, this);
-    }
-
-    auto* memo = new TMemo(FPopup);
-    memo->SetName(kMemoName);
-    memo->SetBounds(kButtonMargin, buttonTop - kButtonMargin - memoHeight, cw - 2 * kButtonMargin, memoHeight);
-    memo->SetParent(FPopup);
-    memo->SetAnchors({akLeft, akTop, akRight, akBottom});
-    memo->SetReadOnly(true);
-    memo->SetScrollBars(ssVertical);
-    if (FRadioPanel) {
-        memo->Lines()->Assign(*FRadioPanel->Lines());
-        FRadioPanel->SetStatusMemo(memo);
-    }
-
-    // Keep the window on the primary display.
-    const int sw = Screen->Width(), sh = Screen->Height();
-    if (FPopup->Left() < 0)
-        FPopup->SetLeft(0);
-    else if (FPopup->Left() + FPopup->Width() > sw)
-        FPopup->SetLeft(sw - FPopup->Width());
-    if (FPopup->Top() < 0)
-        FPopup->SetTop(0);
-    else if (FPopup->Top() + FPopup->Height() > sh)
-        FPopup->SetTop(sh - FPopup->Height());
+    return false;
 }
 
 void TBoardHighlight::PinPopup()
@@ -509,12 +327,16 @@ void TBoardHighlight::DoneClick(TObject*)
         FPopup->Close();
 }
 
+// Built with the Settings menu: moves to the previous setting's popup window.
 void TBoardHighlight::PreviousClick(TObject*) {}
 
+// Built with the Settings menu: moves to the next setting's popup window.
 void TBoardHighlight::NextClick(TObject*) {}
 
+// Built with the Settings menu: adds the highlight's entry under its kind's heading.
 void TBoardHighlight::AddToMenu() {}
 
+// Built with the Settings menu: sets or clears the check mark of the highlight's entry.
 void TBoardHighlight::CheckMenuEntry(bool) {}
 
 }  // namespace setupctrls

@@ -21,6 +21,7 @@ namespace setupctrls {
 
 using namespace platform;
 
+class TBoardImage;
 class TPopupForm;
 class TRadioPanel;
 
@@ -65,16 +66,21 @@ public:
     const TBitmap& SelectedBitmap() const { return *FSelectedBitmap; }
     const TBitmap& HoverBitmap() const { return *FHoverBitmap; }
 
+    // The parent if its class is exactly TBoardImage, else none: only such a parent gives the
+    // highlight its menu, its linked highlights and a place for its popup window.
+    TBoardImage* ParentBoardImage() const;
     // The linked highlights in the parent's child order, this one included; none unless the
     // parent is a board image.
     std::vector<TBoardHighlight*> LinkedHighlights() const;
 
-    // The mouse-entered and mouse-left notifications; WParam 1 marks one from a linked highlight.
-    void CMMouseEnter(TMessage& message) override;
-    void CMMouseLeave(TMessage& message) override;
+    // The mouse-entered and mouse-left handling; Linked marks a call from a linked highlight.
     void MouseEntered(bool linked);
     void MouseLeft(bool linked);
-    // Fires OnClick, then pins the popup window.
+    // The class library's mouse notifications, WParam 1 from a linked highlight. Public, unlike
+    // the base's, because the board image's start message calls them with its own record.
+    void CMMouseEnter(TMessage& message) override;
+    void CMMouseLeave(TMessage& message) override;
+    // The class library's click operation: fires OnClick, then pins the popup window.
     void Click() override;
     // The popup window of the group became active (or inactive).
     void SetPopupActive(bool value, bool linked);
@@ -87,6 +93,7 @@ public:
     void PinAndFocusPopup();
     // The popup window's OnClose: the group goes back to its idle look.
     void PopupClose(TObject* sender, TCloseAction& action);
+    // The popup window's buttons.
     void DoneClick(TObject* sender);
     void PreviousClick(TObject* sender);
     void NextClick(TObject* sender);
@@ -95,17 +102,17 @@ public:
     void AddToMenu();
     void CheckMenuEntry(bool value);
 
-    // Shades a ring of `color` over the bitmap's pixels: a faint tint inside radius 0.77 and a
-    // band peaking at radius 0.875; WhiteCore turns the middle of the band white.
-    static void ShadeRing(TBitmap& bitmap, TColor color, float alpha, bool whiteCore);
-
 protected:
     void Paint() override;
 
 private:
     void RenderBitmaps();
     void PrepareHighlight();
-    void BuildPopup();
+    // Whether some form of the application already has the group's caption and tag: then a
+    // linked highlight has built the group's popup window.
+    bool GroupPopupExists() const;
+    // Whether a child of the parent board image is linked to this highlight: exactly a
+    // TBoardHighlight, with the same Title and HighlightType (this one included).
     bool IsLinkedTo(const TControl* control) const;
 
     std::unique_ptr<TBitmap> FIdleBitmap;

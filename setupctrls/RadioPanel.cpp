@@ -1,5 +1,6 @@
 #include "RadioPanel.h"
 
+#include "PopupMetrics.h"
 #include "TwoJumper.h"
 
 namespace setupctrls {
@@ -7,7 +8,6 @@ namespace setupctrls {
 namespace {
 constexpr int kDefaultWidth = 194;
 constexpr int kDefaultHeight = 100;
-constexpr int kDefaultMemoHeight = 58;
 constexpr TAnchors kPlacementAnchors{akLeft, akTop};
 }  // namespace
 

@@ -13,6 +13,9 @@ namespace testsupport {
 
 using namespace setupctrls;
 
+// The mid grey the tests' boards show under small circles, as the card's photograph does.
+constexpr TColor kGrey = RGB(128, 128, 128);
+
 // A picture of one colour, w × h.
 inline std::unique_ptr<TPicture> SolidPicture(int w, int h, TColor color)
 {
