@@ -31,7 +31,7 @@ const TClassInfo& TPopupForm::StaticClass()
 
 TPopupForm::TPopupForm(TComponent* owner) : TForm(owner) {}
 
-// The steps keep the order of the original build, which shows in the result: each child gets its
+// The steps keep this order, which shows in the result: each child gets its
 // anchors after its bounds, the caption comes before the minimum size is taken, and the minimum
 // size before the window is placed.
 void TPopupForm::BuildFor(TBoardHighlight* highlight)
