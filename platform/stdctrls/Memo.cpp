@@ -11,7 +11,6 @@
 
 #include <functional>
 #include <utility>
-#include <vector>
 
 namespace platform {
 
@@ -51,25 +50,6 @@ protected:
 private:
     std::function<void()> FToWidget;
 };
-
-// An empty text has no lines; otherwise each line break starts one more.
-std::vector<std::string> SplitLines(const std::string& text)
-{
-    std::vector<std::string> lines;
-    if (text.empty())
-        return lines;
-    std::size_t start = 0;
-    for (;;) {
-        const std::size_t end = text.find('\n', start);
-        std::string line = text.substr(start, end == std::string::npos ? std::string::npos : end - start);
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        lines.push_back(std::move(line));
-        if (end == std::string::npos)
-            return lines;
-        start = end + 1;
-    }
-}
 }  // namespace
 
 template <>
@@ -111,7 +91,7 @@ TMemo::~TMemo() { QObject::disconnect(FEdit, nullptr, FEdit, nullptr); }
 
 std::string TMemo::Text() const { return FLines->Text(); }
 
-void TMemo::SetText(const std::string& value) { FLines->SetItems(SplitLines(value)); }
+void TMemo::SetText(const std::string& value) { FLines->SetText(value); }
 
 void TMemo::SetReadOnly(bool value)
 {
@@ -145,7 +125,7 @@ void TMemo::EditTextChanged()
     if (FSyncing)
         return;
     FSyncing = true;
-    FLines->SetItems(SplitLines(FEdit->toPlainText().toStdString()));
+    FLines->SetText(FEdit->toPlainText().toStdString());
     FSyncing = false;
 }
 
