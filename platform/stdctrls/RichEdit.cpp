@@ -189,6 +189,9 @@ void TRichEdit::Render()
             cursor.insertText(QString::fromStdString(run.Text), FormatOf(run, *Font()));
     }
     cursor.endEditBlock();
+    // Inserting moved the widget's own cursor to the end with the text, and the box would
+    // scroll there when shown; a document is read from its start.
+    FEdit->moveCursor(QTextCursor::Start);
     FSyncing = false;
 }
 

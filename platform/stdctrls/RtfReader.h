@@ -12,7 +12,7 @@
 //   missing '}' or a truncated file), a backslash at the end, \' without two hex digits, and
 //   groups nested deeper than kMaxRtfGroupDepth;
 // - numbers cannot overflow: parameters saturate at 32 bits and each is clamped to its range
-//   (sizes to kMinRtfHalfPoints..kMaxRtfHalfPoints, colour parts to 0..255); a number that names
+//   (sizes to kMinRtfHalfPoints..kMaxRtfHalfPoints, colour components to 0..255); a number that names
 //   no font means the default font (\deff), an index that names no colour, or an entry of the
 //   colour table left empty, the automatic colour;
 // - the output is always valid UTF-8: bytes of 0x80 and above are read in code page 1252, a byte

@@ -6,6 +6,10 @@
 #include "graphics/internal/FontMapping.h"
 #include "stdctrls/RichEdit.h"
 
+#include "support/Pointer.h"
+
+#include <QCoreApplication>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextEdit>
@@ -17,6 +21,7 @@
 #include <vector>
 
 using namespace platform;
+using testsupport::WaitFor;
 
 namespace {
 
@@ -124,6 +129,30 @@ TEST(RichEdit, ShowsTheHelpDocumentWithItsTextFacesSizesAndColours)
         EXPECT_EQ(format.font().bold(), look.Bold) << look.Text;
         EXPECT_EQ(format.font().pixelSize(), look.PixelSize) << look.Text;
         EXPECT_EQ(format.font().family(), verdana) << look.Text;
+    }
+}
+
+// The help box is far shorter than its document: a reader must see it from the top, not from
+// where loading left the text cursor.
+TEST(RichEdit, ALoadedDocumentIsShownFromItsStart)
+{
+    TForm form(nullptr);
+    form.SetBounds(100, 100, 320, 140);
+    auto* box = new TRichEdit(&form);
+    box->SetParent(&form);
+    box->SetBounds(0, 24, 305, 73);
+    box->SetScrollBars(ssVertical);
+    // Loaded before the window shows, as the help window is built hidden, and again once shown.
+    box->SetText(HelpDocument("Veltrona", "KT-LINE-24F7", true, false));
+    form.ShowForm();
+    QScrollBar* bar = EditOf(*box)->verticalScrollBar();
+    for (const bool plain : {false, true}) {
+        if (plain)
+            box->SetText(box->Text());
+        ASSERT_TRUE(WaitFor([&] { return bar->maximum() > 0; })) << plain;
+        QCoreApplication::processEvents();
+        EXPECT_EQ(bar->value(), 0) << plain;
+        EXPECT_EQ(EditOf(*box)->textCursor().position(), 0) << plain;
     }
 }
 
