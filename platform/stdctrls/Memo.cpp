@@ -5,6 +5,7 @@
 #include "core/StringList.h"
 #include "graphics/Font.h"
 #include "graphics/internal/FontMapping.h"
+#include "stdctrls/internal/TextBoxScrolling.h"
 
 #include <QKeyEvent>
 #include <QPlainTextEdit>
@@ -131,12 +132,8 @@ void TMemo::EditTextChanged()
 
 void TMemo::UpdateScrolling()
 {
-    const bool horizontal = FScrollBars == ssHorizontal || FScrollBars == ssBoth;
-    const bool vertical = FScrollBars == ssVertical || FScrollBars == ssBoth;
-    // A memo's scroll bars stay in place, greyed out while there is nothing to scroll.
-    FEdit->setHorizontalScrollBarPolicy(horizontal ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
-    FEdit->setVerticalScrollBarPolicy(vertical ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
-    FEdit->setLineWrapMode(FWordWrap && !horizontal ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+    const bool wrap = ApplyScrollBars(*FEdit, FScrollBars, FWordWrap);
+    FEdit->setLineWrapMode(wrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
 }
 
 void TMemo::FontChanged() { ApplyFont(*FEdit, *Font(), QPalette::Text); }

@@ -5,6 +5,7 @@
 #include "core/StringList.h"
 #include "graphics/Font.h"
 #include "graphics/internal/FontMapping.h"
+#include "stdctrls/internal/TextBoxScrolling.h"
 #include "stdctrls/RtfReader.h"
 
 #include <QTextCursor>
@@ -197,12 +198,8 @@ void TRichEdit::Render()
 
 void TRichEdit::UpdateScrolling()
 {
-    const bool horizontal = FScrollBars == ssHorizontal || FScrollBars == ssBoth;
-    const bool vertical = FScrollBars == ssVertical || FScrollBars == ssBoth;
-    // As in a memo, the scroll bars stay in place, greyed out while there is nothing to scroll.
-    FEdit->setHorizontalScrollBarPolicy(horizontal ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
-    FEdit->setVerticalScrollBarPolicy(vertical ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
-    FEdit->setLineWrapMode(FWordWrap && !horizontal ? QTextEdit::WidgetWidth : QTextEdit::NoWrap);
+    const bool wrap = ApplyScrollBars(*FEdit, FScrollBars, FWordWrap);
+    FEdit->setLineWrapMode(wrap ? QTextEdit::WidgetWidth : QTextEdit::NoWrap);
 }
 
 // Runs without a face, size or colour of their own take the box's, so a new font redraws them.
