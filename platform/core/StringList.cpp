@@ -39,6 +39,22 @@ std::string TStringList::Text() const
     return text;
 }
 
+void TStringList::SetText(const std::string& text)
+{
+    std::vector<std::string> lines;
+    for (std::size_t start = 0; !text.empty();) {
+        const std::size_t end = text.find('\n', start);
+        std::string line = text.substr(start, end == std::string::npos ? std::string::npos : end - start);
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        lines.push_back(std::move(line));
+        if (end == std::string::npos)
+            break;
+        start = end + 1;
+    }
+    SetItems(std::move(lines));
+}
+
 void TStringList::Assign(const TPersistent& source)
 {
     if (auto* list = dynamic_cast<const TStringList*>(&source)) {

@@ -21,6 +21,9 @@ public:
     void SetItems(std::vector<std::string> lines);
     // The lines joined with "\n" (no line break after the last).
     std::string Text() const;
+    // Replaces the lines with the text split at each line break ("\n" or "\r\n"); an empty text
+    // has no lines.
+    void SetText(const std::string& text);
 
     void Assign(const TPersistent& source) override;
 

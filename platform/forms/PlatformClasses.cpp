@@ -7,6 +7,7 @@
 #include "stdctrls/Label.h"
 #include "stdctrls/Memo.h"
 #include "stdctrls/Menus.h"
+#include "stdctrls/RichEdit.h"
 #include "stdctrls/StatusBar.h"
 
 namespace platform {
@@ -16,7 +17,7 @@ void RegisterPlatformClasses()
     static const bool registered = [] {
         for (const TClassInfo* c : {&TMainMenu::StaticClass(), &TMenuItem::StaticClass(), &TForm::StaticClass(),
                                     &TLabel::StaticClass(), &TCheckBox::StaticClass(), &TButton::StaticClass(),
-                                    &TMemo::StaticClass(), &TStatusBar::StaticClass()})
+                                    &TMemo::StaticClass(), &TRichEdit::StaticClass(), &TStatusBar::StaticClass()})
             RegisterClass(*c);
         return true;
     }();

@@ -5,13 +5,13 @@
 #include "core/StringList.h"
 #include "graphics/Font.h"
 #include "graphics/internal/FontMapping.h"
+#include "stdctrls/internal/TextBoxScrolling.h"
 
 #include <QKeyEvent>
 #include <QPlainTextEdit>
 
 #include <functional>
 #include <utility>
-#include <vector>
 
 namespace platform {
 
@@ -51,25 +51,6 @@ protected:
 private:
     std::function<void()> FToWidget;
 };
-
-// An empty text has no lines; otherwise each line break starts one more.
-std::vector<std::string> SplitLines(const std::string& text)
-{
-    std::vector<std::string> lines;
-    if (text.empty())
-        return lines;
-    std::size_t start = 0;
-    for (;;) {
-        const std::size_t end = text.find('\n', start);
-        std::string line = text.substr(start, end == std::string::npos ? std::string::npos : end - start);
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        lines.push_back(std::move(line));
-        if (end == std::string::npos)
-            return lines;
-        start = end + 1;
-    }
-}
 }  // namespace
 
 template <>
@@ -111,7 +92,7 @@ TMemo::~TMemo() { QObject::disconnect(FEdit, nullptr, FEdit, nullptr); }
 
 std::string TMemo::Text() const { return FLines->Text(); }
 
-void TMemo::SetText(const std::string& value) { FLines->SetItems(SplitLines(value)); }
+void TMemo::SetText(const std::string& value) { FLines->SetText(value); }
 
 void TMemo::SetReadOnly(bool value)
 {
@@ -145,18 +126,14 @@ void TMemo::EditTextChanged()
     if (FSyncing)
         return;
     FSyncing = true;
-    FLines->SetItems(SplitLines(FEdit->toPlainText().toStdString()));
+    FLines->SetText(FEdit->toPlainText().toStdString());
     FSyncing = false;
 }
 
 void TMemo::UpdateScrolling()
 {
-    const bool horizontal = FScrollBars == ssHorizontal || FScrollBars == ssBoth;
-    const bool vertical = FScrollBars == ssVertical || FScrollBars == ssBoth;
-    // A memo's scroll bars stay in place, greyed out while there is nothing to scroll.
-    FEdit->setHorizontalScrollBarPolicy(horizontal ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
-    FEdit->setVerticalScrollBarPolicy(vertical ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
-    FEdit->setLineWrapMode(FWordWrap && !horizontal ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+    const bool wrap = ApplyScrollBars(*FEdit, FScrollBars, FWordWrap);
+    FEdit->setLineWrapMode(wrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
 }
 
 void TMemo::FontChanged() { ApplyFont(*FEdit, *Font(), QPalette::Text); }

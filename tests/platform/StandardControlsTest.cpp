@@ -481,7 +481,7 @@ end)",
 TEST(StandardControls, NewInstancesHaveTheirDeclaredDefaults)
 {
     RegisterPlatformClasses();
-    for (const char* name : {"TLabel", "TCheckBox", "TButton", "TMemo", "TStatusBar"}) {
+    for (const char* name : {"TLabel", "TCheckBox", "TButton", "TMemo", "TRichEdit", "TStatusBar"}) {
         const TClassInfo* cls = FindClass(name);
         ASSERT_NE(cls, nullptr) << name;
         ASSERT_TRUE(cls->Create) << name;
