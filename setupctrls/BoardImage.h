@@ -76,7 +76,9 @@ private:
     bool FTransparent = false;
     bool FPainting = false;
     double FAspectRatio = 1.0;
-    bool FScale = true;
+    // False until the constructor sets Scale, so that the assignment runs HandlePictureChange
+    // and a board without a picture starts out not opaque.
+    bool FScale = false;
     TMainMenu* FMenu = nullptr;
     bool FCenterOnForm = true;
     bool FLayoutPosSaved = false;
