@@ -109,10 +109,14 @@ TForm::TForm(TComponent* owner) : TWinControl(owner)
     SetVisible(false);
     SetBounds(0, 0, 320, 240);
     Screen->AddForm(this);
+    if (Application)
+        Application->FormConstructing(this);
 }
 
 TForm::~TForm()
 {
+    if (Application)
+        Application->FormDestroying(this);
     Screen->RemoveForm(this);
     TQtBridge::Detach(FClient);
     // The menu bar and the owned components reference this window; they go before it.
