@@ -22,7 +22,8 @@ using namespace platform;
 
 class TBoardHighlight;
 
-// Sent by the help window's Start button: opens and pins the first highlight's popup.
+// Opens and pins the first highlight's popup. Nothing in the program sends it yet: the help
+// window's Start button will, once that window is built.
 constexpr unsigned WM_SHOWFIRSTHIGHLIGHT = WM_USER + 162;
 
 class TBoardImage : public TCustomPanel {
