@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev libjpeg62-turbo-dev libgtest-dev libbenchmark-dev
+  qt6-base-dev libxcb1-dev libjpeg62-turbo-dev libgtest-dev libbenchmark-dev
   xvfb openbox xdotool x11-utils imagemagick fonts-dejavu-core fonts-liberation2
 )
 

@@ -22,7 +22,8 @@ using namespace platform;
 
 class TBoardHighlight;
 
-// Sent by the help window's Start button: opens and pins the first highlight's popup.
+// Opens and pins the first highlight's popup. Nothing in the program sends it yet: the help
+// window's Start button will, once that window is built.
 constexpr unsigned WM_SHOWFIRSTHIGHLIGHT = WM_USER + 162;
 
 class TBoardImage : public TCustomPanel {
@@ -76,7 +77,9 @@ private:
     bool FTransparent = false;
     bool FPainting = false;
     double FAspectRatio = 1.0;
-    bool FScale = true;
+    // False until the constructor sets Scale, so that the assignment runs HandlePictureChange
+    // and a board without a picture starts out not opaque.
+    bool FScale = false;
     TMainMenu* FMenu = nullptr;
     bool FCenterOnForm = true;
     bool FLayoutPosSaved = false;

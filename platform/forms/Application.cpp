@@ -47,6 +47,18 @@ void TApplication::Finalize()
     FQtApplication.reset();
 }
 
+void TApplication::FormConstructing(TForm* form)
+{
+    if (FCreatingMainForm && !FMainForm)
+        FMainForm = form;
+}
+
+void TApplication::FormDestroying(const TForm* form)
+{
+    if (FMainForm == form)
+        FMainForm = nullptr;
+}
+
 void TApplication::Initialize()
 {
     RegisterPlatformClasses();

@@ -27,13 +27,31 @@ public:
     // Starts the window system; the command line is not read.
     void Initialize();
 
+    // Makes a form owned by the application. The reference, and for the first form the main
+    // form, lead to the form already while its constructor reads its layout and raises OnCreate,
+    // so handlers run from there find it through them.
     template <class F>
     void CreateForm(F*& reference)
     {
-        reference = new F(this);
-        if (!FMainForm)
-            FMainForm = reference;
+        static_assert(alignof(F) <= __STDCPP_DEFAULT_NEW_ALIGNMENT__, "CreateForm allocates with plain new");
+        void* storage = ::operator new(sizeof(F));
+        reference = static_cast<F*>(storage);
+        FCreatingMainForm = !FMainForm;
+        try {
+            ::new (storage) F(this);
+        } catch (...) {
+            reference = nullptr;
+            FCreatingMainForm = false;
+            ::operator delete(storage);
+            throw;
+        }
+        FCreatingMainForm = false;
     }
+    // Called by every form's constructor before the form reads its layout: while CreateForm makes
+    // the first form, that form becomes the main form.
+    void FormConstructing(TForm* form);
+    // Called by a form's destructor: a main form that goes away is no longer the main form.
+    void FormDestroying(const TForm* form);
 
     // Shows the main form and runs the message loop until the main form closes.
     void Run();
@@ -65,6 +83,7 @@ private:
 
     std::unique_ptr<QApplication> FQtApplication;
     TForm* FMainForm = nullptr;
+    bool FCreatingMainForm = false;
     bool FTerminated = false;
     bool FInIdle = false;
     std::string FTitle;

@@ -4,6 +4,7 @@
 #include "controls/SizeConstraints.h"
 #include "forms/Application.h"
 #include "forms/Screen.h"
+#include "forms/internal/X11WindowHints.h"
 #include "graphics/internal/FontMapping.h"
 #include "layout/LayoutReader.h"
 #include "stdctrls/Menus.h"
@@ -61,14 +62,40 @@ const TClassInfo& TForm::StaticClass()
 }
 
 namespace {
-// The window system's frame around the client area, per border style, as last seen on a shown
-// window. Before a form's window exists its frame is unknown; the last one seen is the best
-// estimate.
+// The window system's frame around the client area, per border style. Before a form's window
+// exists its frame is unknown; the window manager's own estimate, asked for the first time a
+// form of that style is sized, or else the last frame seen on a shown window stands in for it.
+// Asking first matters: a size worked out with a frame of 0 makes the first window of a run
+// differ from every later one.
 struct TFrameExtra {
     int Width = 0;
     int Height = 0;
+    bool Asked = false;
 };
 TFrameExtra gFrameEstimate[bsSizeToolWin + 1];
+
+bool IsToolWindow(TFormBorderStyle style) { return style == bsToolWindow || style == bsSizeToolWin; }
+bool IsSizeable(TFormBorderStyle style) { return style == bsSizeable || style == bsSizeToolWin; }
+
+const TFrameExtra& FrameEstimate(TFormBorderStyle style)
+{
+    TFrameExtra& estimate = gFrameEstimate[style];
+    if (!estimate.Asked && style != bsNone) {
+        estimate.Asked = true;
+        if (auto frame = TX11WindowHints::EstimateFrame(IsToolWindow(style), IsSizeable(style)))
+            estimate = {frame->Width, frame->Height, true};
+    }
+    return estimate;
+}
+
+// The rectangle moved and, where it is larger, shrunk into the area.
+TRect KeptInside(const TRect& r, const TRect& area)
+{
+    const int w = std::min(r.Width(), area.Width()), h = std::min(r.Height(), area.Height());
+    const int left = std::clamp(r.Left, area.Left, area.Right - w);
+    const int top = std::clamp(r.Top, area.Top, area.Bottom - h);
+    return Bounds(left, top, w, h);
+}
 }  // namespace
 
 TForm::TForm(TComponent* owner) : TWinControl(owner)
@@ -82,10 +109,14 @@ TForm::TForm(TComponent* owner) : TWinControl(owner)
     SetVisible(false);
     SetBounds(0, 0, 320, 240);
     Screen->AddForm(this);
+    if (Application)
+        Application->FormConstructing(this);
 }
 
 TForm::~TForm()
 {
+    if (Application)
+        Application->FormDestroying(this);
     Screen->RemoveForm(this);
     TQtBridge::Detach(FClient);
     // The menu bar and the owned components reference this window; they go before it.
@@ -96,12 +127,12 @@ TForm::~TForm()
 
 int TForm::FrameExtraWidth() const
 {
-    return FFrameKnown ? FFrameWidth : gFrameEstimate[FBorderStyle].Width;
+    return FFrameKnown ? FFrameWidth : FrameEstimate(FBorderStyle).Width;
 }
 
 int TForm::FrameExtraHeight() const
 {
-    return FFrameKnown ? FFrameHeight : gFrameEstimate[FBorderStyle].Height;
+    return FFrameKnown ? FFrameHeight : FrameEstimate(FBorderStyle).Height;
 }
 
 int TForm::MenuBarHeight() const
@@ -157,8 +188,27 @@ void TForm::ApplyWindowFlags()
         flags |= Qt::WindowStaysOnTopHint;
     bool visible = Handle()->isVisible();
     Handle()->setWindowFlags(flags);
-    if (visible)
+    if (visible) {
         Handle()->show();
+        ApplyWindowManagerHints();
+    }
+}
+
+void TForm::ApplyWindowManagerHints()
+{
+    // Qt's flags do not keep a fixed tool window from being resized; the window manager's own
+    // hints say what the frame offers.
+    if (IsToolWindow(FBorderStyle))
+        TX11WindowHints::SetToolWindowHints(Handle(), IsSizeable(FBorderStyle));
+}
+
+void TForm::RestoreIfMinimized()
+{
+    // A form the user minimised comes back when the program shows or focuses it; one designed
+    // to start minimised stays so.
+    if (FWindowState == wsMinimized || !Handle()->isMinimized())
+        return;
+    Handle()->setWindowState((Handle()->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
 }
 
 void TForm::SetWindowState(TWindowState value)
@@ -242,7 +292,7 @@ void TForm::WindowFrameChanged()
         FFrameWidth = frame.width() - Handle()->width();
         FFrameHeight = frame.height() - Handle()->height();
         if (FFrameWidth > 0 || FFrameHeight > 0)
-            gFrameEstimate[FBorderStyle] = {FFrameWidth, FFrameHeight};
+            gFrameEstimate[FBorderStyle] = {FFrameWidth, FFrameHeight, true};
         // Outer-size limits set while the frame was guessed keep the client size they meant.
         KeepConstraintsOnFrameChange(FFrameWidth - oldWidth, FFrameHeight - oldHeight);
     }
@@ -259,10 +309,13 @@ void TForm::VisibleChanged()
         Handle()->hide();
         return;
     }
-    // A client-aligned form fills the screen's work area.
+    // A client-aligned form fills the screen's work area. One that opens maximised fills it
+    // anyway and keeps its designed bounds, on the screen, for when it is restored: the work
+    // area as outer bounds would run off the screen once the frame is added around it.
     if (Align() == alClient) {
         const TRect area = Screen->WorkAreaRect();
-        SetBounds(area.Left, area.Top, area.Width(), area.Height());
+        const TRect bounds = FWindowState == wsMaximized ? KeptInside(BoundsRect(), area) : area;
+        SetBounds(bounds.Left, bounds.Top, bounds.Width(), bounds.Height());
     }
     UpdateHandleGeometry();
     const int left = Left(), top = Top();
@@ -278,6 +331,7 @@ void TForm::VisibleChanged()
         WindowFrameChanged();
         break;
     }
+    ApplyWindowManagerHints();
 }
 
 void TForm::FontChanged() { FClient->setFont(ToQFont(*Font())); }
@@ -287,6 +341,7 @@ void TForm::TextChanged() { Handle()->setWindowTitle(QString::fromStdString(Capt
 void TForm::ShowForm()
 {
     SetVisible(true);
+    RestoreIfMinimized();
     Handle()->raise();
     Handle()->activateWindow();
 }
@@ -297,9 +352,25 @@ void TForm::SetFocus()
 {
     if (!Visible())
         return;
+    RestoreIfMinimized();
     Handle()->raise();
     Handle()->activateWindow();
-    FClient->setFocus(Qt::ActiveWindowFocusReason);
+    // The control that had the focus here last gets it back; only a form without one takes the
+    // focus itself.
+    if (TWinControl* control = ActiveControl())
+        control->Handle()->setFocus(Qt::ActiveWindowFocusReason);
+    else
+        FClient->setFocus(Qt::ActiveWindowFocusReason);
+}
+
+TWinControl* TForm::ActiveControl() const
+{
+    // Qt keeps, per window, the widget that had the focus last; a control's own inner widgets
+    // (an edit's viewport) stand for the control.
+    for (QWidget* w = Handle()->focusWidget(); w && w != FClient && w != Handle(); w = w->parentWidget())
+        if (TWinControl* control = TQtBridge::ControlOf(w); control && control != this)
+            return control;
+    return nullptr;
 }
 
 void TForm::Close()

@@ -49,12 +49,17 @@ public:
     int TextHeight() const { return FTextHeight; }
     void SetTextHeight(int value) { FTextHeight = value; }
 
-    // Makes the form visible, brings it to the front and activates it.
+    // Makes the form visible, restores it if the user minimised it, brings it to the front and
+    // activates it.
     void ShowForm();
     // Runs OnClose; then hides the form, or ends the program for the main form.
     void Close();
+    // Activates the form as ShowForm does and gives the focus to its active control, else to the
+    // form itself.
     void SetFocus() override;
     bool Active() const;
+    // The control inside the form that had the focus last; nullptr when none had it.
+    TWinControl* ActiveControl() const;
 
     TNotifyEvent OnActivate;
     TNotifyEvent OnDeactivate;
@@ -66,7 +71,10 @@ protected:
     void LoadLayout(std::string_view path);
 
     void WndProc(TMessage& message) override;
-    // WM_ACTIVATE: keeps the screen's active form and raises OnActivate and OnDeactivate.
+    // WM_ACTIVATE, sent when the window becomes active or inactive: a hook for subclasses; the
+    // default only answers 0. The screen's active form and OnActivate / OnDeactivate are kept
+    // apart from it (TScreen::FormActivated), so an override that does not pass the message on
+    // loses nothing.
     virtual void WMActivate(TMessage& message);
     void UpdateHandleGeometry() override;
     void WindowFrameChanged() override;
@@ -78,6 +86,8 @@ protected:
 
 private:
     void ApplyWindowFlags();
+    void ApplyWindowManagerHints();
+    void RestoreIfMinimized();
     void ApplyMinimumSize();
     void KeepConstraintsOnFrameChange(int dw, int dh);
     void LayoutFrame();

@@ -1,10 +1,12 @@
 #include "MainForm.h"
+#include "support/Pointer.h"
 
 #include "BoardHighlight.h"
 #include "BoardImage.h"
 #include "RadioPanel.h"
 #include "TwoJumper.h"
 
+#include "forms/Screen.h"
 #include "graphics/Bitmap.h"
 #include "graphics/Font.h"
 #include "graphics/internal/JpegDecoder.h"
@@ -15,6 +17,7 @@
 
 #include <QAbstractButton>
 #include <QFile>
+#include <QWidget>
 
 #include <gtest/gtest.h>
 
@@ -101,6 +104,31 @@ TEST(MainForm, TheFirstPaintCentresTheBoardAndPreparesEveryCircle)
     EXPECT_EQ(board->Top(), (form.Height() - 266) / 2);
     for (int i = 0; i < board->ControlCount(); ++i)
         EXPECT_TRUE(static_cast<TBoardHighlight*>(board->Controls(i))->Prepared()) << i;
+}
+
+TEST(MainForm, OpensMaximisedAndRestoresToItsDesignedBounds)
+{
+    // Outer bounds come out exact once the frame of a window of this kind is known; where the
+    // window manager cannot be asked beforehand (as here), a window shown first tells it.
+    {
+        TForm first(nullptr);
+        first.ShowForm();
+        ASSERT_TRUE(testsupport::WaitFor([&] { return first.Handle()->isVisible(); }));
+    }
+    TMainForm form(nullptr);
+    form.ShowForm();
+    ASSERT_TRUE(testsupport::WaitFor([&] { return form.Handle()->isMaximized(); }));
+    form.SetWindowState(wsNormal);
+    ASSERT_TRUE(testsupport::WaitFor([&] { return !form.Handle()->isMaximized(); }));
+    // The layout's normal size, not the work area it fills maximised, and all of it on the
+    // screen. (Where the window lands can differ from 177, 89 by the frame's left and top edges:
+    // the window system places it.)
+    EXPECT_TRUE(testsupport::WaitFor([&] { return form.Width() == 812 && form.Height() == 702; }))
+        << form.Width() << "x" << form.Height();
+    const TRect area = Screen->WorkAreaRect();
+    EXPECT_TRUE(form.Left() >= area.Left && form.Top() >= area.Top && form.Left() + form.Width() <= area.Right &&
+                form.Top() + form.Height() <= area.Bottom)
+        << form.Left() << "," << form.Top();
 }
 
 struct TPair {

@@ -2,7 +2,9 @@
 # Drives the highlight popups of the real program under a private Xvfb: hovering IEN0 opens its
 # stay-on-top tool window with the expected layout, leaving hides it, a click pins it, clicking
 # the drawn jumper closes the jumper and ticks the coupled check box, Done hides it, and hovering
-# again brings back the same window with its state kept. Finally three popups are pinned at once.
+# again brings back the same window with its state kept. Then three popups are pinned at once, a
+# minimised one comes back when its circle is clicked, and a second start that opens another popup
+# first gives every popup the same size as the first start did.
 #
 # Set POPUP_SHOTS_DIR to a directory to get the popups-*.png screenshots there even when the test
 # passes (they are otherwise only kept, with everything else, when it fails).
@@ -151,6 +153,13 @@ props="$(xprop -id "$POPUP" _NET_WM_STATE _NET_WM_WINDOW_TYPE)"
   e2e_fail "popup is not a tool window: $props"
 e2e_log "ok   stay-on-top tool window"
 
+# The window manager is told what the frame offers: move, resize and close (flags: functions and
+# decorations; functions 0x26 = resize | move | close; decorations 0xe = border | resize handles |
+# title). Minimise and maximise are not among them.
+hints="$(xprop -id "$POPUP" _MOTIF_WM_HINTS)"
+[[ "$hints" == *"= 0x3, 0x26, 0xe, "* ]] || e2e_fail "popup's Motif hints are not move/resize/close with a title: $hints"
+e2e_log "ok   Motif hints offer move, resize and close only"
+
 wait_jumper "$POPUP" open popup-open
 OPEN_SHOT="$POPUP_SHOT"
 e2e_log "ok   jumper drawn open (grey body, black outline, yellow pins)"
@@ -270,6 +279,38 @@ pin_new_popup $IENCTR
 # shellcheck disable=SC2086
 pin_new_popup $BOARD1
 
+# Client size of the visible window with this caption, as "WxH".
+client_size() { # caption
+  local id
+  id="$(visible_popup "$1")"
+  [[ -n "$id" ]] || e2e_fail "no visible '$1' window"
+  e2e_window_geometry "$id"
+  echo "${WIN_W}x${WIN_H}"
+}
+CTR_CAPTION="Counter Interrupt Enable"
+# The counter-interrupt panel is 193 x 129 with a 58-pixel text box: 193 x (129 + 58 + 51).
+CTR_SIZE="193x238"
+got="$(client_size "$CTR_CAPTION")"
+[[ "$got" == "$CTR_SIZE" ]] || e2e_fail "'$CTR_CAPTION' opened after another popup has a client of $got, expected $CTR_SIZE"
+e2e_log "ok   '$CTR_CAPTION' opened second: client $got"
+
+# ---- A minimised popup comes back ------------------------------------------------------------
+# Its group stays lit while it is minimised, so hovering the circle changes nothing; clicking it
+# focuses the popup, which must bring it back.
+e2e_log "minimising '$CAPTION'"
+xdotool windowminimize "$POPUP"
+e2e_wait_until 10 is_hidden "$POPUP" || e2e_fail "popup not minimised: it is $(e2e_map_state "$POPUP")"
+[[ "$(xprop -id "$POPUP" WM_STATE)" == *Iconic* ]] || e2e_fail "hidden popup is not iconic: $(xprop -id "$POPUP" WM_STATE)"
+e2e_screenshot minimised >/dev/null
+# shellcheck disable=SC2086
+hover $IEN0
+xdotool click 1
+e2e_wait_until 10 is_shown "$POPUP" || e2e_fail "minimised popup not brought back by a click on its circle; see minimised.png"
+[[ "$(xprop -id "$POPUP" WM_STATE)" == *Normal* ]] || e2e_fail "popup shown but not normal: $(xprop -id "$POPUP" WM_STATE)"
+leave
+e2e_screenshot restored >/dev/null
+e2e_log "ok   clicking the circle brings the minimised popup back"
+
 if [[ -n "${POPUP_SHOTS_DIR:-}" ]]; then
   mkdir -p "$POPUP_SHOTS_DIR"
   cp -f "$E2E_WORKDIR"/popups-*.png "$POPUP_SHOTS_DIR"/
@@ -277,4 +318,23 @@ if [[ -n "${POPUP_SHOTS_DIR:-}" ]]; then
 fi
 
 kill -0 "$APP_PID" 2>/dev/null || e2e_fail "program is no longer running; log: $(cat "$E2E_WORKDIR/app.log")"
+
+# ---- The first popup of a run is sized like every later one -----------------------------------
+# The frame of a tool window is known only once one has been shown; a popup sized before that
+# must still come out as it does afterwards.
+e2e_log "restarting the program and opening '$CTR_CAPTION' first"
+kill "$APP_PID"
+wait "$APP_PID" 2>/dev/null || true
+"$APP" >"$E2E_WORKDIR/app2.log" 2>&1 </dev/null &
+APP_PID=$!
+e2e_track "$APP_PID"
+MAIN="$(e2e_wait_window Setup 20)" || e2e_fail "no 'Setup' window after the restart"
+e2e_wait_until 20 e2e_is_maximised "$MAIN" || e2e_fail "main window never became maximised after the restart"
+e2e_wait_until 20 board_found || e2e_fail "board not found after the restart; see startup.png"
+# shellcheck disable=SC2086
+hover $IENCTR
+e2e_wait_until 10 visible_popup "$CTR_CAPTION" >/dev/null || e2e_fail "no '$CTR_CAPTION' window on hovering IENCTR"
+got="$(client_size "$CTR_CAPTION")"
+[[ "$got" == "$CTR_SIZE" ]] || e2e_fail "'$CTR_CAPTION' opened first has a client of $got, expected $CTR_SIZE as when opened second"
+e2e_log "ok   '$CTR_CAPTION' opened first: client $got"
 e2e_pass

@@ -3,11 +3,14 @@
 #include "controls/WinApi.h"
 #include "core/Component.h"
 #include "forms/Application.h"
+#include "forms/Form.h"
 #include "graphics/Bitmap.h"
 #include "stdctrls/Menus.h"
 
 #include <QAction>
 #include <QEventLoop>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -147,6 +150,67 @@ TEST(Application, AnErrorInAHandlerReachesTheApplicationNotQt)
     item.Action()->trigger();  // as choosing it from a menu does
     EXPECT_EQ(h.Reported, "handler failed");
     Application->OnException.Clear();
+}
+
+// A form whose creation handler, bound by its layout, records what it finds through the form's
+// reference and the application while the form is still being built.
+class TProbeForm : public TForm {
+    PLATFORM_CLASS(TProbeForm)
+public:
+    explicit TProbeForm(TComponent* owner) : TForm(owner) { LoadLayout(LayoutPath); }
+    void FormCreate(TObject* sender);
+    static inline std::string LayoutPath;
+    bool Created = false;
+    bool ReferenceSet = false;
+    bool MainFormSet = false;
+};
+
+TProbeForm* gProbe = nullptr;
+
+void TProbeForm::FormCreate(TObject* sender)
+{
+    Created = true;
+    ReferenceSet = gProbe == sender;
+    MainFormSet = Application->MainForm() == sender;
+}
+
+const TClassInfo& TProbeForm::StaticClass()
+{
+    static const TClassInfo info =
+        TClassBuilder<TProbeForm, TForm>("TProbeForm").Method("FormCreate", &TProbeForm::FormCreate).Build();
+    return info;
+}
+
+TEST(Application, CreateFormSetsTheReferenceAndTheMainFormBeforeTheCreationHandler)
+{
+    ASSERT_EQ(Application->MainForm(), nullptr);
+    QTemporaryDir dir;
+    auto useLayout = [&](const char* name) {
+        const QString path = dir.filePath(QString(name) + ".layout");
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(QString("object %1: TProbeForm\n  OnCreate = FormCreate\nend\n").arg(name).toUtf8());
+        TProbeForm::LayoutPath = path.toStdString();
+    };
+
+    useLayout("Probe1");
+    Application->CreateForm(gProbe);
+    ASSERT_NE(gProbe, nullptr);
+    EXPECT_TRUE(gProbe->Created);
+    EXPECT_TRUE(gProbe->ReferenceSet);
+    EXPECT_TRUE(gProbe->MainFormSet);
+
+    // A second form is not the main form; the main form going away leaves none behind.
+    TProbeForm* second = nullptr;
+    useLayout("Probe2");
+    Application->CreateForm(second);
+    EXPECT_TRUE(second->Created);
+    EXPECT_FALSE(second->MainFormSet);
+    EXPECT_EQ(Application->MainForm(), gProbe);
+    delete second;
+    delete gProbe;
+    gProbe = nullptr;
+    EXPECT_EQ(Application->MainForm(), nullptr);
 }
 
 }  // namespace

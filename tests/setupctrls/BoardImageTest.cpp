@@ -34,6 +34,8 @@ TEST(BoardImage, StartsAtItsDeclaredState)
     EXPECT_FALSE(board.Transparent());
     EXPECT_EQ(board.First(), nullptr);
     EXPECT_EQ(board.Menu(), nullptr);
+    // Nothing to cover the control with yet: its background must be erased before it paints.
+    EXPECT_FALSE(board.ControlStyle() & csOpaque);
 }
 
 TEST(BoardImage, DrawingRectFollowsStretchAndCenter)

@@ -9,6 +9,7 @@
 #include "forms/Form.h"
 #include "forms/Screen.h"
 #include "stdctrls/Button.h"
+#include "stdctrls/CheckBox.h"
 #include "stdctrls/Memo.h"
 #include "stdctrls/StatusBar.h"
 
@@ -299,6 +300,27 @@ TEST_F(PopupStates, TheCloseBoxHidesAndTheActivePopupSelectsItsGroup)
     Popup()->Close();  // what the close box does
     EXPECT_FALSE(Shown());
     EXPECT_FALSE(First->Lit());
+}
+
+TEST_F(PopupStates, AClickOnThePinnedPopupsCircleKeepsTheFocusedControlAndRestoresItIfMinimised)
+{
+    auto* check = new TCheckBox(&W.Owner);
+    check->SetParent(Panel);
+    check->SetBounds(56, 32, 145, 17);
+    ClickOn(First);
+    ASSERT_TRUE(WaitFor([&] { return Shown() && Pinned(); }));
+    check->SetFocus();
+    ASSERT_TRUE(WaitFor([&] { return check->Focused(); }));
+
+    ClickOn(First);
+    EXPECT_EQ(Popup()->ActiveControl(), check);
+    EXPECT_TRUE(WaitFor([&] { return check->Focused(); }));
+
+    Popup()->Handle()->showMinimized();  // what the window manager's minimise does
+    ASSERT_TRUE(WaitFor([&] { return Popup()->Handle()->isMinimized(); }));
+    ClickOn(First);
+    EXPECT_TRUE(WaitFor([&] { return !Popup()->Handle()->isMinimized(); }));
+    EXPECT_TRUE(WaitFor([&] { return check->Focused(); }));
 }
 
 TEST_F(PopupStates, TwoGroupsStayPinnedIndependently)
