@@ -77,6 +77,9 @@ protected:
 
 private:
     void ApplyWindowFlags();
+    // Moves the form where Position puts it, the first time it is shown. True when the window
+    // system is to choose the place (poDefault).
+    bool PlaceOnFirstShow();
     void ApplyMinimumSize();
     void KeepConstraintsOnFrameChange(int dw, int dh);
     void LayoutFrame();
@@ -93,6 +96,7 @@ private:
     TMainMenu* FMenu = nullptr;
     int FPixelsPerInch = 96;
     int FTextHeight = 13;
+    bool FPlaced = false;
     bool FSyncingFrame = false;
     bool FFrameKnown = false;
     int FFrameWidth = 0;
