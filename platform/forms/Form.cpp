@@ -47,8 +47,11 @@ const TClassInfo& TForm::StaticClass()
         .Enum("FormStyle", &TForm::FormStyle, &TForm::SetFormStyle, fsNormal)
         .Enum("Position", &TForm::Position, &TForm::SetPosition, poDesigned)
         .Enum("WindowState", &TForm::WindowState, &TForm::SetWindowState, wsNormal)
+        // Stored only: no window here grows scroll bars; its children are laid out to fit.
         .Boolean("AutoScroll", &TForm::AutoScroll, &TForm::SetAutoScroll, true)
         .Reference("Menu", &TForm::Menu, &TForm::SetMenu)
+        // Stored only: what the designer measured with, for rescaling on another display;
+        // layouts here are pixels at 96 per inch and are not rescaled.
         .Integer("PixelsPerInch", &TForm::PixelsPerInch, &TForm::SetPixelsPerInch)
         .Integer("TextHeight", &TForm::TextHeight, &TForm::SetTextHeight)
         .Event("OnActivate", &TForm::OnActivate)
