@@ -61,7 +61,11 @@ public:
     TRect DrawingRect() const;
     // The picture object's change notification.
     void HandlePictureChange(TObject* sender);
+    // Never acts here: palettes belong to 8-bit displays, every graphic of this library reports
+    // none (TGraphic::Palette() is 0) and none marks its palette modified, so no form is ever
+    // asked WM_QUERYNEWPALETTE and no form answers it. Kept for a graphic class that has one.
     bool NotifyPaletteChange();
+    // Always 0, for the same reason.
     std::uintptr_t PaletteHandle() const;
     bool ProposeAutoSize(int& newWidth, int& newHeight) override;
 

@@ -3,6 +3,8 @@
 #include "PopupMetrics.h"
 #include "TwoJumper.h"
 
+#include "stdctrls/Menus.h"
+
 namespace setupctrls {
 
 namespace {
@@ -20,15 +22,18 @@ const TClassInfo& TRadioPanel::StaticClass()
         .Publish({"Align"})
         .Set<TAnchorKind>("FinalAnchors", &TRadioPanel::FinalAnchors, &TRadioPanel::SetFinalAnchors,
                           kPlacementAnchors)
-        .Publish({"BevelInner", "BevelOuter", "BevelWidth", "BorderWidth", "BorderStyle", "Color", "Constraints",
-                  "Enabled", "FullRepaint", "ParentColor", "ParentFont", "ParentShowHint", "ShowHint", "TabOrder",
-                  "TabStop", "Visible"})
+        .Publish({"BevelInner", "BevelOuter", "BevelWidth", "BiDiMode", "BorderWidth", "BorderStyle", "Color",
+                  "Constraints", "Ctl3D", "Enabled", "FullRepaint", "ParentBiDiMode", "ParentColor", "ParentCtl3D",
+                  "ParentFont", "ParentShowHint"})
+        .Reference("PopupMenu", &TControl::PopupMenu, &TControl::SetPopupMenu)
+        .Publish({"ShowHint", "TabOrder", "TabStop", "Visible"})
         // It waits hidden on the main window for its popup.
         .Default(false)
         .Event("OnRadioChange", &TRadioPanel::OnRadioChange)
         .Event("OnActivate", &TRadioPanel::OnActivate)
         .Event("OnDeactivate", &TRadioPanel::OnDeactivate)
-        .Publish({"OnClick", "OnDblClick", "OnMouseDown", "OnMouseMove", "OnMouseUp"})
+        .Publish({"OnCanResize", "OnClick", "OnConstrainedResize", "OnDblClick", "OnEnter", "OnExit",
+                  "OnMouseDown", "OnMouseMove", "OnMouseUp", "OnResize"})
         .Build();
     return info;
 }

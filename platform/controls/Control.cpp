@@ -23,6 +23,14 @@ const TEnumInfo& EnumInfoOf<TAnchorKind>()
     return info;
 }
 
+template <>
+const TEnumInfo& EnumInfoOf<TBiDiMode>()
+{
+    static const TEnumInfo info{"TBiDiMode",
+                                {"bdLeftToRight", "bdRightToLeft", "bdRightToLeftNoAlign", "bdRightToLeftReadingOnly"}};
+    return info;
+}
+
 const TClassInfo& TControl::StaticClass()
 {
     // Every control shows its bounds in a layout; the rest waits for descendants to publish it.
@@ -39,7 +47,13 @@ const TClassInfo& TControl::StaticClass()
         .Object("Constraints", &TControl::Constraints).Hidden()
         .Boolean("Enabled", &TControl::Enabled, &TControl::SetEnabled, true).Hidden()
         .Object("Font", &TControl::Font).Hidden()
-        .String("Hint", &TControl::Hint, &TControl::SetHint).Hidden()
+        // Published on every control, as Left, Top, Width and Height are.
+        .Integer("Cursor", &TControl::Cursor, &TControl::SetCursor, crDefault)
+        .String("Hint", &TControl::Hint, &TControl::SetHint, std::string())
+        // Stored only: every text here runs left to right and the custom-drawn controls place
+        // theirs in pixels, so there is nothing to mirror; kept so that layouts naming it load.
+        .Enum("BiDiMode", &TControl::BiDiMode, &TControl::SetBiDiMode).Hidden()
+        .Boolean("ParentBiDiMode", &TControl::ParentBiDiMode, &TControl::SetParentBiDiMode, true).Hidden()
         .Boolean("ParentShowHint", &TControl::ParentShowHint, &TControl::SetParentShowHint, true).Hidden()
         .Boolean("ShowHint", &TControl::ShowHint, &TControl::SetShowHint).Hidden()
         .Boolean("Visible", &TControl::Visible, &TControl::SetVisible, true).Hidden()
@@ -48,6 +62,11 @@ const TClassInfo& TControl::StaticClass()
         .Event("OnMouseDown", &TControl::OnMouseDown).Hidden()
         .Event("OnMouseMove", &TControl::OnMouseMove).Hidden()
         .Event("OnMouseUp", &TControl::OnMouseUp).Hidden()
+        .Event("OnCanResize", &TControl::OnCanResize).Hidden()
+        .Event("OnConstrainedResize", &TControl::OnConstrainedResize).Hidden()
+        .Event("OnResize", &TControl::OnResize).Hidden()
+        // PopupMenu is registered by the classes that publish it: its class, TPopupMenu, sits in
+        // stdctrls/, above this folder, and a reference property needs the class it refers to.
         .Build();
     return info;
 }
@@ -94,10 +113,15 @@ void TControl::SetParentComponent(TComponent* parent)
 
 void TControl::SetBounds(int left, int top, int width, int height)
 {
-    FConstraints->Apply(width, height);
+    if ((width != FWidth || height != FHeight) && !CanResize(width, height)) {
+        width = FWidth;
+        height = FHeight;
+    }
+    ApplyConstraints(width, height);
     if (left == FLeft && top == FTop && width == FWidth && height == FHeight)
         return;
     Invalidate();
+    const bool resized = width != FWidth || height != FHeight;
     FLeft = left;
     FTop = top;
     FWidth = width;
@@ -108,6 +132,53 @@ void TControl::SetBounds(int left, int top, int width, int height)
     // An aligned control that changes size moves its aligned siblings.
     if (FAlign != alNone && FParent)
         FParent->AlignControls();
+    if (resized)
+        OnResize(this);
+}
+
+bool TControl::CanResize(int& width, int& height)
+{
+    bool resize = true;
+    OnCanResize(this, width, height, resize);
+    return resize;
+}
+
+void TControl::ApplyConstraints(int& width, int& height)
+{
+    if (!OnConstrainedResize) {
+        FConstraints->Apply(width, height);
+        return;
+    }
+    // The handler adjusts the limits for this one resize; the stored constraints stay as set.
+    int minW = FConstraints->MinWidth(), minH = FConstraints->MinHeight();
+    int maxW = FConstraints->MaxWidth(), maxH = FConstraints->MaxHeight();
+    OnConstrainedResize(this, minW, minH, maxW, maxH);
+    TSizeConstraints::Apply(width, height, minW, minH, maxW, maxH);
+}
+
+namespace {
+TPopupMenuPresenter gPopupMenuPresenter = nullptr;
+}  // namespace
+
+void SetPopupMenuPresenter(TPopupMenuPresenter presenter) { gPopupMenuPresenter = presenter; }
+
+bool TControl::ContextPopup(TPoint screenPos)
+{
+    for (TControl* c = this; c; c = c->Parent()) {
+        if (c->FPopupMenu && gPopupMenuPresenter) {
+            gPopupMenuPresenter(c->FPopupMenu, screenPos);
+            return true;
+        }
+    }
+    return false;
+}
+
+void TControl::SetCursor(TCursor value)
+{
+    if (value == FCursor)
+        return;
+    FCursor = value;
+    CursorChanged();
 }
 
 void TControl::RecordAnchorBase()

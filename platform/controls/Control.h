@@ -15,6 +15,7 @@
 namespace platform {
 
 class TFont;
+class TPopupMenu;
 class TSizeConstraints;
 class TWinControl;
 
@@ -27,6 +28,35 @@ enum TControlStyleFlag : std::uint8_t {
 enum TMouseButton : std::uint8_t { mbLeft, mbRight, mbMiddle };
 using TShiftState = std::uint8_t;
 using TMouseEvent = TEvent<TObject*, TMouseButton, TShiftState, int, int>;
+// Asked before a resize: the handler may change the new size, or refuse it (Resize = false).
+using TCanResizeEvent = TEvent<TObject*, int& /*NewWidth*/, int& /*NewHeight*/, bool& /*Resize*/>;
+// Asked before a resize with the size limits in force (0: no limit); the handler may change them.
+using TConstrainedResizeEvent =
+    TEvent<TObject*, int& /*MinWidth*/, int& /*MinHeight*/, int& /*MaxWidth*/, int& /*MaxHeight*/>;
+
+// The mouse pointer's shape over a control; the standard shapes are small negative numbers.
+using TCursor = std::int16_t;
+constexpr TCursor crDefault = 0;
+constexpr TCursor crArrow = -2;
+constexpr TCursor crCross = -3;
+constexpr TCursor crIBeam = -4;
+constexpr TCursor crSizeNESW = -6;
+constexpr TCursor crSizeNS = -7;
+constexpr TCursor crSizeNWSE = -8;
+constexpr TCursor crSizeWE = -9;
+constexpr TCursor crUpArrow = -10;
+constexpr TCursor crHourGlass = -11;
+constexpr TCursor crNo = -18;
+constexpr TCursor crHelp = -20;
+constexpr TCursor crHandPoint = -21;
+constexpr TCursor crSizeAll = -22;
+
+// Opens a popup menu at a screen position. The menus sit in stdctrls/, above this folder, so
+// they install it when the first one is made.
+using TPopupMenuPresenter = void (*)(TPopupMenu* menu, TPoint screenPos);
+void SetPopupMenuPresenter(TPopupMenuPresenter presenter);
+
+enum TBiDiMode : std::uint8_t { bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLeftReadingOnly };
 
 class TControl : public TComponent {
     PLATFORM_CLASS(TControl)
@@ -79,6 +109,15 @@ public:
     void SetShowHint(bool value);
     const std::string& Hint() const { return FHint; }
     void SetHint(const std::string& value) { FHint = value; }
+    TCursor Cursor() const { return FCursor; }
+    void SetCursor(TCursor value);
+    // Shown at the pointer by a right click on the control. Not owned.
+    TPopupMenu* PopupMenu() const { return FPopupMenu; }
+    void SetPopupMenu(TPopupMenu* value) { FPopupMenu = value; }
+    TBiDiMode BiDiMode() const { return FBiDiMode; }
+    void SetBiDiMode(TBiDiMode value) { FBiDiMode = value; }
+    bool ParentBiDiMode() const { return FParentBiDiMode; }
+    void SetParentBiDiMode(bool value) { FParentBiDiMode = value; }
 
     // Requests a repaint of the control's area; the window system paints it soon.
     virtual void Invalidate();
@@ -91,6 +130,10 @@ public:
     // The control's client origin in its window's client area (for graphic controls: the part
     // of the parent they cover).
     virtual TPoint ClientOrigin() const;
+
+    // A right click at a screen position: opens the PopupMenu of the control, or else of the
+    // nearest parent that has one. False when none has.
+    bool ContextPopup(TPoint screenPos);
 
     // Delivers a message synchronously and returns its result.
     std::intptr_t Perform(unsigned msg, std::intptr_t wParam, std::intptr_t lParam);
@@ -107,6 +150,10 @@ public:
     TMouseEvent OnMouseDown;
     TMouseEvent OnMouseMove;
     TMouseEvent OnMouseUp;
+    TCanResizeEvent OnCanResize;
+    TConstrainedResizeEvent OnConstrainedResize;
+    // Raised after the control's size changed.
+    TNotifyEvent OnResize;
 
 protected:
     // While AutoSize is on, asked for the size the control wants; may change either argument.
@@ -130,6 +177,7 @@ protected:
     virtual void ColorChanged() { Invalidate(); }
     virtual void FontChanged() {}
     virtual void EnabledChanged() {}
+    virtual void CursorChanged() {}
     // The bounds this control had when its anchors last took effect; TWinControl moves its
     // children by them when its client area is resized.
     friend class TWinControl;
@@ -141,6 +189,10 @@ private:
     void WMLButtonDown(TMessage& message);
     void WMLButtonUp(TMessage& message);
     void WMMouseMove(TMessage& message);
+    // OnCanResize: may change the new size; false keeps the old one.
+    bool CanResize(int& width, int& height);
+    // The size limits, as OnConstrainedResize may adjust them, applied to the new size.
+    void ApplyConstraints(int& width, int& height);
     void ConstraintsChanged(TObject*);
     void FontObjectChanged(TObject*);
 
@@ -162,6 +214,10 @@ private:
     bool FParentShowHint = true;
     bool FShowHint = false;
     std::string FHint;
+    TCursor FCursor = crDefault;
+    TPopupMenu* FPopupMenu = nullptr;
+    TBiDiMode FBiDiMode = bdLeftToRight;
+    bool FParentBiDiMode = true;
     bool FPressed = false;
     // Anchor base: bounds and the parent's client size when the anchors took effect.
     TRect FAnchorBounds;

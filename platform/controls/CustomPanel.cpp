@@ -26,8 +26,10 @@ const TClassInfo& TCustomPanel::StaticClass()
         .Integer("BevelWidth", &TCustomPanel::BevelWidth, &TCustomPanel::SetBevelWidth, 1).Hidden()
         .Integer("BorderWidth", &TCustomPanel::BorderWidth, &TCustomPanel::SetBorderWidth, 0).Hidden()
         .Enum("BorderStyle", &TCustomPanel::BorderStyle, &TCustomPanel::SetBorderStyle, bsNone).Hidden()
+        // Stored only: a panel always paints its whole client area into its back buffer.
         .Boolean("FullRepaint", &TCustomPanel::FullRepaint, &TCustomPanel::SetFullRepaint, true).Hidden()
         .Boolean("ParentColor", &TCustomPanel::ParentColor, &TCustomPanel::SetParentColor, false).Hidden()
+        // Stored only: a panel draws its caption in its own Font.
         .Boolean("ParentFont", &TCustomPanel::ParentFont, &TCustomPanel::SetParentFont, true).Hidden()
         .Build();
     return info;

@@ -17,14 +17,14 @@ const TClassInfo& TSizeConstraints::StaticClass()
     return info;
 }
 
-void TSizeConstraints::Apply(int& width, int& height) const
+void TSizeConstraints::Apply(int& width, int& height, int minWidth, int minHeight, int maxWidth, int maxHeight)
 {
-    if (FMaxWidth > 0)
-        width = std::min(width, FMaxWidth);
-    if (FMaxHeight > 0)
-        height = std::min(height, FMaxHeight);
-    width = std::max(width, FMinWidth);
-    height = std::max(height, FMinHeight);
+    if (maxWidth > 0)
+        width = std::min(width, maxWidth);
+    if (maxHeight > 0)
+        height = std::min(height, maxHeight);
+    width = std::max(width, minWidth);
+    height = std::max(height, minHeight);
 }
 
 void TSizeConstraints::Assign(const TPersistent& source)

@@ -19,7 +19,9 @@ public:
     void SetMaxHeight(int value) { Set(FMaxHeight, value); }
 
     // The size limited to the constraints.
-    void Apply(int& width, int& height) const;
+    void Apply(int& width, int& height) const { Apply(width, height, FMinWidth, FMinHeight, FMaxWidth, FMaxHeight); }
+    // The same with limits given for one resize (a control's OnConstrainedResize may change them).
+    static void Apply(int& width, int& height, int minWidth, int minHeight, int maxWidth, int maxHeight);
     void Assign(const TPersistent& source) override;
 
     TNotifyEvent OnChange;

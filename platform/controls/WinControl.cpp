@@ -9,14 +9,21 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <utility>
 
 namespace platform {
 
 const TClassInfo& TWinControl::StaticClass()
 {
     static const TClassInfo info = TClassBuilder<TWinControl, TControl>("TWinControl")
+        // Stored only: the program has no context help for it to open.
+        .Integer("HelpContext", &TWinControl::HelpContext, &TWinControl::SetHelpContext, 0)
         .Integer("TabOrder", &TWinControl::TabOrder, &TWinControl::SetTabOrder, -1).Hidden()
         .Boolean("TabStop", &TWinControl::TabStop, &TWinControl::SetTabStop, false).Hidden()
+        .Boolean("Ctl3D", &TWinControl::Ctl3D, &TWinControl::SetCtl3D).Hidden()
+        .Boolean("ParentCtl3D", &TWinControl::ParentCtl3D, &TWinControl::SetParentCtl3D, true).Hidden()
+        .Event("OnEnter", &TWinControl::OnEnter).Hidden()
+        .Event("OnExit", &TWinControl::OnExit).Hidden()
         .Build();
     return info;
 }
@@ -30,6 +37,8 @@ TWinControl::TWinControl(TComponent* owner, QWidget* handle)
     SetControlStyle(ControlStyle() | csOpaque);
     FHandle->hide();
     FHandle->setMouseTracking(true);
+    FNaturalFocusPolicy = FHandle->focusPolicy();
+    ApplyFocusPolicy();
     TQtBridge::Attach(FHandle, this);
 }
 
@@ -39,6 +48,8 @@ TWinControl::~TWinControl()
     TQtBridge::Detach(FHandle);
     while (!FControls.empty())
         delete FControls.back();
+    if (TWinControl* root = Root(); root->FFocusedControl == this)
+        root->FFocusedControl = nullptr;
     delete FHandle;
 }
 
@@ -54,6 +65,12 @@ void TWinControl::InsertControl(TControl* control)
     control->FParent = this;
     if (auto* win = dynamic_cast<TWinControl*>(control)) {
         win->FHandle->setParent(ClientHandle());
+        FTabList.push_back(win);
+        // A tab order given before the control had a parent takes effect now.
+        if (win->FTabOrder >= 0)
+            win->SetTabOrder(std::exchange(win->FTabOrder, -1));
+        else
+            UpdateTabChain();
         win->UpdateHandleGeometry();
         win->FHandle->raise();
     }
@@ -66,6 +83,7 @@ void TWinControl::RemoveControl(TControl* control)
     FControls.erase(std::remove(FControls.begin(), FControls.end(), control), FControls.end());
     control->FParent = nullptr;
     if (auto* win = dynamic_cast<TWinControl*>(control)) {
+        FTabList.erase(std::remove(FTabList.begin(), FTabList.end(), win), FTabList.end());
         win->FHandle->hide();
         win->FHandle->setParent(nullptr);
     }
@@ -85,6 +103,110 @@ void TWinControl::BoundsChanged()
 void TWinControl::VisibleChanged() { UpdateHandleGeometry(); }
 
 void TWinControl::EnabledChanged() { FHandle->setEnabled(Enabled()); }
+
+void TWinControl::CursorChanged()
+{
+    if (Cursor() == crDefault)
+        ClientHandle()->unsetCursor();
+    else
+        ClientHandle()->setCursor(ToQCursor(Cursor()));
+}
+
+int TWinControl::TabOrder() const
+{
+    if (!Parent())
+        return FTabOrder;
+    const auto& list = Parent()->FTabList;
+    return int(std::find(list.begin(), list.end(), this) - list.begin());
+}
+
+void TWinControl::SetTabOrder(int value)
+{
+    if (!Parent()) {
+        FTabOrder = value;
+        return;
+    }
+    auto& list = Parent()->FTabList;
+    list.erase(std::remove(list.begin(), list.end(), this), list.end());
+    const int last = int(list.size());
+    list.insert(list.begin() + (value < 0 || value > last ? last : value), this);
+    Parent()->UpdateTabChain();
+}
+
+void TWinControl::SetTabStop(bool value)
+{
+    if (value == FTabStop)
+        return;
+    FTabStop = value;
+    ApplyFocusPolicy();
+    UpdateTabChain();
+}
+
+void TWinControl::ApplyFocusPolicy()
+{
+    // Top-level windows keep Qt's handling; their client widget takes the focus for them.
+    if (FHandle->isWindow() && ClientHandle() != FHandle)
+        return;
+    const auto natural = Qt::FocusPolicy(FNaturalFocusPolicy);
+    if (FTabStop)
+        FHandle->setFocusPolicy(natural == Qt::NoFocus ? Qt::StrongFocus : Qt::FocusPolicy(natural | Qt::TabFocus));
+    else
+        FHandle->setFocusPolicy(natural == Qt::NoFocus ? Qt::NoFocus : Qt::ClickFocus);
+}
+
+TWinControl* TWinControl::Root()
+{
+    TWinControl* root = this;
+    while (root->Parent())
+        root = root->Parent();
+    return root;
+}
+
+void TWinControl::UpdateTabChain()
+{
+    // Qt keeps one focus chain per window; ours is the same order rebuilt from the root.
+    std::vector<QWidget*> chain;
+    Root()->CollectTabStops(chain);
+    for (std::size_t i = 1; i < chain.size(); ++i)
+        QWidget::setTabOrder(chain[i - 1], chain[i]);
+}
+
+void TWinControl::CollectTabStops(std::vector<QWidget*>& chain) const
+{
+    for (TWinControl* c : FTabList) {
+        if (c->FHandle->focusPolicy() & Qt::TabFocus)
+            chain.push_back(c->FHandle);
+        c->CollectTabStops(chain);
+    }
+}
+
+void TWinControl::FocusReceived()
+{
+    TWinControl* root = Root();
+    TWinControl* old = root->FFocusedControl;
+    // A control moved to another window since it had the focus has left this one.
+    if (old && old->Root() != root)
+        old = nullptr;
+    root->FFocusedControl = this;
+    if (old == this)
+        return;
+    auto chainOf = [](TWinControl* c) {
+        std::vector<TWinControl*> chain;
+        for (; c; c = c->Parent())
+            chain.push_back(c);
+        return chain;
+    };
+    const std::vector<TWinControl*> left = chainOf(old), entered = chainOf(this);
+    auto contains = [](const std::vector<TWinControl*>& v, TWinControl* c) {
+        return std::find(v.begin(), v.end(), c) != v.end();
+    };
+    for (TWinControl* c : left)
+        if (!contains(entered, c))
+            c->OnExit(c);
+    for (auto it = entered.rbegin(); it != entered.rend(); ++it)
+        if (!contains(left, *it))
+            (*it)->OnEnter(*it);
+}
 
 void TWinControl::UpdateHandleGeometry()
 {

@@ -37,10 +37,21 @@ public:
     // The canvas of the paint in progress; nullptr outside painting.
     TCanvas* Canvas() const { return FCanvas; }
 
-    int TabOrder() const { return FTabOrder; }
-    void SetTabOrder(int value) { FTabOrder = value; }
+    // The place among the parent's windowed children that Tab walks them in; setting it moves
+    // the control there and the others along (out of range: last). -1 while it has no parent.
+    int TabOrder() const;
+    void SetTabOrder(int value);
+    // Tab and Shift+Tab stop at the control; a control without it still takes the focus when
+    // clicked, if it takes the focus at all.
     bool TabStop() const { return FTabStop; }
-    void SetTabStop(bool value) { FTabStop = value; }
+    void SetTabStop(bool value);
+    // Stored only: Qt's style draws every control's edges; kept so that layouts naming it load.
+    bool Ctl3D() const { return FCtl3D; }
+    void SetCtl3D(bool value) { FCtl3D = value; }
+    bool ParentCtl3D() const { return FParentCtl3D; }
+    int HelpContext() const { return FHelpContext; }
+    void SetHelpContext(int value) { FHelpContext = value; }
+    void SetParentCtl3D(bool value) { FParentCtl3D = value; }
     bool Focused() const;
     virtual void SetFocus();
 
@@ -50,6 +61,10 @@ public:
     void WndProc(TMessage& message) override;
     TPoint ClientOrigin() const override;
 
+    // Raised when the focus moves into the control or one of its children, and out of it.
+    TNotifyEvent OnEnter;
+    TNotifyEvent OnExit;
+
     // The topmost visible graphic child at a client position, else this control.
     TControl* ControlAtPos(TPoint p);
     // Places the aligned children: alTop ones stacked from the top edge across the full width,
@@ -58,6 +73,11 @@ public:
     void AlignControls();
     // Sets the client area's size; the frame or border keeps its size.
     virtual void SetClientSize(int width, int height);
+
+    // The window system moved the input focus to this control's window: OnExit for the controls
+    // it left, innermost first, then OnEnter for those it entered, outermost first. Within one
+    // top-level window; switching windows keeps each window's focused control.
+    void FocusReceived();
 
     // Invalidates part of the client area (a graphic child's rectangle).
     void InvalidateRect(const TRect& rect);
@@ -85,6 +105,7 @@ protected:
     void BoundsChanged() override;
     void VisibleChanged() override;
     void EnabledChanged() override;
+    void CursorChanged() override;
 
     // Applies stored bounds and visibility to the widget.
     virtual void UpdateHandleGeometry();
@@ -103,14 +124,28 @@ private:
     void RemoveControl(TControl* control);
     // Moves and sizes the children by their anchors, from where they stood when anchored.
     void ArrangeChildren();
+    void ApplyFocusPolicy();
+    // Chains the window's Tab stops in tab order: each control, then its own children.
+    void UpdateTabChain();
+    void CollectTabStops(std::vector<QWidget*>& chain) const;
+    TWinControl* Root();
     void PaintInto(QImage& image);
 
     QWidget* FHandle = nullptr;
     std::vector<TControl*> FControls;
     std::unique_ptr<QImage> FBackBuffer;
     TCanvas* FCanvas = nullptr;
-    int FTabOrder = -1;
+    int FTabOrder = -1;  // asked for before the control had a parent
     bool FTabStop = false;
+    bool FCtl3D = true;
+    bool FParentCtl3D = true;
+    int FHelpContext = 0;
+    // The windowed children in tab order.
+    std::vector<TWinControl*> FTabList;
+    // What the handle widget does with the focus by itself (a button takes it, a panel does not).
+    int FNaturalFocusPolicy = 0;
+    // For a top-level control: the control in its window that has the focus.
+    TWinControl* FFocusedControl = nullptr;
     int FLastClientWidth = 0;
     int FLastClientHeight = 0;
     // Set while AlignControls places children, whose own resizing would call it again.

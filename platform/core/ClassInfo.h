@@ -93,6 +93,8 @@ public:
     std::vector<TFieldInfo> Fields;
 
     bool InheritsFrom(std::string_view className) const;
+    // Compares registrations, not names: two classes that share a name still differ.
+    bool InheritsFrom(const TClassInfo& cls) const;
     const TPropInfo* FindProperty(std::string_view name) const;
     const TMethodInfo* FindMethod(std::string_view name) const;
     const TFieldInfo* FindField(std::string_view name) const;
@@ -103,6 +105,11 @@ public:
 // Bridges to TStringList that keep this header free of it.
 std::vector<std::string> StringsOf(const TStringList* list);
 void AssignStrings(TStringList* list, const std::vector<std::string>& lines);
+
+// Throws the registration error for a misused TClassBuilder; the message says how to fix it.
+[[noreturn]] void RegistrationError(const std::string& className, const std::string& message);
+// Checks a declared default against the property's kind (and its enumeration's range).
+void CheckDefault(const std::string& className, const TPropInfo& prop, const TPropValue& value);
 
 // The class registry that layouts look classes up in.
 void RegisterClass(const TClassInfo& info);
@@ -261,8 +268,11 @@ public:
         for (std::string_view n : names) {
             const TPropInfo* p = FInfo.Base ? FInfo.Base->FindAnyProperty(n) : nullptr;
             if (!p)
-                throw std::logic_error(FInfo.Name + ": cannot publish unknown property " + std::string(n));
+                RegistrationError(FInfo.Name, "Publish(\"" + std::string(n) + "\"): no base class offers a property of "
+                                  "that name; check the spelling, or declare it here with Integer(), Boolean(), ...");
+            CheckUnique(p->Name, true);
             FInfo.Published.push_back(*p);
+            FLast = TLast::Published;
         }
         return *this;
     }
@@ -270,15 +280,24 @@ public:
     // The property just added stays out of layouts; descendants may publish it.
     TClassBuilder& Hidden()
     {
+        if (FLast != TLast::Published)
+            RegistrationError(FInfo.Name, "Hidden() needs a property just before it; call it right after "
+                              "the Integer(), Boolean(), ... that declares the property");
         FInfo.Unpublished.push_back(std::move(FInfo.Published.back()));
         FInfo.Published.pop_back();
+        FLast = TLast::Unpublished;
         return *this;
     }
 
-    // Overrides the declared default of the property just added or published.
+    // Overrides the declared default of the property just added, published or hidden.
     TClassBuilder& Default(TPropValue value)
     {
-        (FInfo.Published.empty() ? FInfo.Unpublished : FInfo.Published).back().Default = std::move(value);
+        if (FLast == TLast::None)
+            RegistrationError(FInfo.Name, "Default() needs a property just before it; call it right after "
+                              "the Integer(), Boolean(), ... or Publish() of the property it belongs to");
+        TPropInfo& p = (FLast == TLast::Published ? FInfo.Published : FInfo.Unpublished).back();
+        CheckDefault(FInfo.Name, p, value);
+        p.Default = std::move(value);
         return *this;
     }
 
@@ -319,11 +338,33 @@ private:
     static const C& Self(const TObject& o) { return static_cast<const C&>(o); }
     TClassBuilder& Add(TPropInfo p)
     {
+        CheckUnique(p.Name, false);
+        if (p.Default)
+            CheckDefault(FInfo.Name, p, *p.Default);
         FInfo.Published.push_back(std::move(p));
+        FLast = TLast::Published;
         return *this;
     }
+    // A name appears once in a class; a base's property changes its default through Publish().
+    void CheckUnique(const std::string& name, bool publishing) const
+    {
+        auto declared = [&](const std::vector<TPropInfo>& list) {
+            for (const TPropInfo& p : list)
+                if (p.Name == name)
+                    return true;
+            return false;
+        };
+        if (declared(FInfo.Published) || declared(FInfo.Unpublished))
+            RegistrationError(FInfo.Name, "property " + name + " is registered twice; remove one of them");
+        if (!publishing && FInfo.Base && FInfo.Base->FindAnyProperty(name))
+            RegistrationError(FInfo.Name, "property " + name + " is already declared by a base class; use Publish({\"" +
+                              name + "\"}) and Default() instead of declaring it again");
+    }
 
+    // Which list the property that Hidden() and Default() apply to went into.
+    enum class TLast { None, Published, Unpublished };
     TClassInfo FInfo;
+    TLast FLast = TLast::None;
 };
 
 }  // namespace platform

@@ -20,6 +20,7 @@ constexpr unsigned WM_TIMER = 0x0113;
 constexpr unsigned WM_MOUSEMOVE = 0x0200;
 constexpr unsigned WM_LBUTTONDOWN = 0x0201;
 constexpr unsigned WM_LBUTTONUP = 0x0202;
+// Sent only for a graphic with a palette, which this library does not have (see TGraphic::Palette).
 constexpr unsigned WM_QUERYNEWPALETTE = 0x030F;
 constexpr unsigned WM_USER = 0x0400;
 

@@ -39,6 +39,13 @@ TApplication::~TApplication()
     (void)FQtApplication.release();
 }
 
+void TApplication::Notification(TComponent* component)
+{
+    if (component == FMainForm)
+        FMainForm = nullptr;
+    TComponent::Notification(component);
+}
+
 void TApplication::Finalize()
 {
     // Forms are Qt widgets: they must go while the Qt application still exists.

@@ -78,6 +78,10 @@ public:
     TIdleEvent OnIdle;
     TExceptionEvent OnException;
 
+protected:
+    // A main form destroyed before the application is no longer its main form.
+    void Notification(TComponent* component) override;
+
 private:
     void Idle();
 

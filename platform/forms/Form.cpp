@@ -14,6 +14,7 @@
 #include <QWindow>
 
 #include <algorithm>
+#include <utility>
 
 namespace platform {
 
@@ -47,8 +48,11 @@ const TClassInfo& TForm::StaticClass()
         .Enum("FormStyle", &TForm::FormStyle, &TForm::SetFormStyle, fsNormal)
         .Enum("Position", &TForm::Position, &TForm::SetPosition, poDesigned)
         .Enum("WindowState", &TForm::WindowState, &TForm::SetWindowState, wsNormal)
+        // Stored only: no window here grows scroll bars; its children are laid out to fit.
         .Boolean("AutoScroll", &TForm::AutoScroll, &TForm::SetAutoScroll, true)
         .Reference("Menu", &TForm::Menu, &TForm::SetMenu)
+        // Stored only: what the designer measured with, for rescaling on another display;
+        // layouts here are pixels at 96 per inch and are not rescaled.
         .Integer("PixelsPerInch", &TForm::PixelsPerInch, &TForm::SetPixelsPerInch)
         .Integer("TextHeight", &TForm::TextHeight, &TForm::SetTextHeight)
         .Event("OnActivate", &TForm::OnActivate)
@@ -317,7 +321,11 @@ void TForm::VisibleChanged()
         const TRect bounds = FWindowState == wsMaximized ? KeptInside(BoundsRect(), area) : area;
         SetBounds(bounds.Left, bounds.Top, bounds.Width(), bounds.Height());
     }
+    const bool systemPlaced = PlaceOnFirstShow();
     UpdateHandleGeometry();
+    // Qt asks the window manager for the place of a window it was not told to move.
+    if (systemPlaced)
+        Handle()->setAttribute(Qt::WA_Moved, false);
     const int left = Left(), top = Top();
     switch (FWindowState) {
     case wsMaximized: Handle()->showMaximized(); break;
@@ -326,7 +334,7 @@ void TForm::VisibleChanged()
         Handle()->show();
         // Before its window existed Qt placed the client area, not the frame, at the position;
         // now that the frame is known, put the frame there.
-        if (Handle()->frameGeometry().topLeft() != QPoint(left, top))
+        if (!systemPlaced && Handle()->frameGeometry().topLeft() != QPoint(left, top))
             Handle()->move(left, top);
         WindowFrameChanged();
         break;
@@ -418,6 +426,29 @@ void TForm::LoadLayout(std::string_view path)
 {
     ReadLayoutResource(*this, path);
     OnCreate(this);
+}
+
+bool TForm::PlaceOnFirstShow()
+{
+    if (std::exchange(FPlaced, true))
+        return false;
+    const TForm* mainForm = Application ? Application->MainForm() : nullptr;
+    switch (FPosition) {
+    case poDesigned: return false;
+    case poDefault: return true;
+    case poMainFormCenter:
+        // The main form itself, and a form shown before there is one, centre on the screen.
+        if (mainForm && mainForm != this) {
+            SetBounds(mainForm->Left() + (mainForm->Width() - Width()) / 2,
+                      mainForm->Top() + (mainForm->Height() - Height()) / 2, Width(), Height());
+            return false;
+        }
+        [[fallthrough]];
+    case poScreenCenter:
+        SetBounds((Screen->Width() - Width()) / 2, (Screen->Height() - Height()) / 2, Width(), Height());
+        return false;
+    }
+    return false;
 }
 
 }  // namespace platform

@@ -88,6 +88,9 @@ private:
     void ApplyWindowFlags();
     void ApplyWindowManagerHints();
     void RestoreIfMinimized();
+    // Moves the form where Position puts it, the first time it is shown. True when the window
+    // system is to choose the place (poDefault).
+    bool PlaceOnFirstShow();
     void ApplyMinimumSize();
     void KeepConstraintsOnFrameChange(int dw, int dh);
     void LayoutFrame();
@@ -104,6 +107,7 @@ private:
     TMainMenu* FMenu = nullptr;
     int FPixelsPerInch = 96;
     int FTextHeight = 13;
+    bool FPlaced = false;
     bool FSyncingFrame = false;
     bool FFrameKnown = false;
     int FFrameWidth = 0;

@@ -15,7 +15,8 @@ namespace platform {
 void RegisterPlatformClasses()
 {
     static const bool registered = [] {
-        for (const TClassInfo* c : {&TMainMenu::StaticClass(), &TMenuItem::StaticClass(), &TForm::StaticClass(),
+        for (const TClassInfo* c : {&TMainMenu::StaticClass(), &TMenuItem::StaticClass(),
+                                    &TPopupMenu::StaticClass(), &TForm::StaticClass(),
                                     &TLabel::StaticClass(), &TCheckBox::StaticClass(), &TButton::StaticClass(),
                                     &TMemo::StaticClass(), &TRichEdit::StaticClass(), &TStatusBar::StaticClass()})
             RegisterClass(*c);

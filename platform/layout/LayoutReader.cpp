@@ -94,7 +94,7 @@ private:
         }
         ApplyProperties(*component, object);
         if (const TFieldInfo* field = FRoot.ClassType().FindField(object.Name)) {
-            if (!component->InheritsFrom(field->FieldClass->Name))
+            if (!component->ClassType().InheritsFrom(*field->FieldClass))
                 Fail(object.Pos, "field '" + object.Name + "' of " + FRoot.ClassName() + " holds a " +
                                      field->FieldClass->Name + ", not a " + object.ClassName);
             field->Set(FRoot, component);
@@ -234,7 +234,7 @@ private:
             TComponent* c = f.Name == FRoot.Name() ? &FRoot : FRoot.FindComponent(f.Name);
             if (!c)
                 Fail(f.Pos, "unknown component '" + f.Name + "' for property '" + f.Prop->Name + "'");
-            if (!c->InheritsFrom(f.Prop->RefClass->Name))
+            if (!c->ClassType().InheritsFrom(*f.Prop->RefClass))
                 Fail(f.Pos, "property '" + f.Prop->Name + "' expects a " + f.Prop->RefClass->Name + ", but '" +
                                 f.Name + "' is a " + c->ClassName());
             Apply(*f.Target, *f.Prop, TPropValue(c), f.Pos, f.Prop->Name);

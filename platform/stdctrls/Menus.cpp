@@ -1,6 +1,7 @@
 #include "stdctrls/Menus.h"
 
 #include "controls/internal/QtBridge.h"
+#include "controls/Control.h"
 #include "core/ClassInfo.h"
 
 #include <QAction>
@@ -120,6 +121,8 @@ void TMenuItem::SetParentComponent(TComponent* parent)
         item->Add(this);
     else if (auto* menu = dynamic_cast<TMainMenu*>(parent))
         menu->Items()->Add(this);
+    else if (auto* popup = dynamic_cast<TPopupMenu*>(parent))
+        popup->Items()->Add(this);
 }
 
 const TClassInfo& TMainMenu::StaticClass()
@@ -140,6 +143,34 @@ TMainMenu::~TMainMenu()
     FItems.reset();
     // The form may have put the menu bar into its frame; it is ours to delete.
     FMenuBar.reset();
+}
+
+const TClassInfo& TPopupMenu::StaticClass()
+{
+    static const TClassInfo info = TClassBuilder<TPopupMenu, TComponent>("TPopupMenu")
+        .Event("OnPopup", &TPopupMenu::OnPopup)
+        .Build();
+    return info;
+}
+
+namespace {
+void PresentPopupMenu(TPopupMenu* menu, TPoint screenPos) { menu->Popup(screenPos.X, screenPos.Y); }
+}  // namespace
+
+TPopupMenu::TPopupMenu(TComponent* owner) : TComponent(owner), FItems(std::make_unique<TMenuItem>(nullptr))
+{
+    // The controls that show popup menus sit in a folder below this one; they call back here.
+    SetPopupMenuPresenter(&PresentPopupMenu);
+}
+
+TPopupMenu::~TPopupMenu() = default;
+
+QMenu* TPopupMenu::Menu() const { return static_cast<QMenu*>(FItems->Container()); }
+
+void TPopupMenu::Popup(int x, int y)
+{
+    OnPopup(this);
+    Menu()->popup(QPoint(x, y));
 }
 
 }  // namespace platform

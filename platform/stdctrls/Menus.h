@@ -1,6 +1,7 @@
 #pragma once
 // TMainMenu and TMenuItem: the menu bar of a form. Top-level items are the menu bar's headings;
-// "&" in a caption marks the accelerator letter.
+// "&" in a caption marks the accelerator letter. TPopupMenu: a menu that a right click on a
+// control opens at the pointer (the control's PopupMenu).
 
 #include "core/Component.h"
 #include "core/Event.h"
@@ -49,6 +50,7 @@ public:
 
 private:
     friend class TMainMenu;
+    friend class TPopupMenu;
     // The widget this item's children appear in: the menu bar for the root, else a submenu.
     QWidget* Container();
     void Triggered();
@@ -75,6 +77,26 @@ public:
 
 private:
     std::unique_ptr<QMenuBar> FMenuBar;
+    std::unique_ptr<TMenuItem> FItems;
+};
+
+class TPopupMenu : public TComponent {
+    PLATFORM_CLASS(TPopupMenu)
+public:
+    explicit TPopupMenu(TComponent* owner);
+    ~TPopupMenu() override;
+
+    // The invisible root whose children are the menu's entries.
+    TMenuItem* Items() const { return FItems.get(); }
+    // Opens the menu with its top-left corner at a screen position; returns at once.
+    void Popup(int x, int y);
+    // The menu widget while it exists.
+    QMenu* Menu() const;
+
+    // Raised just before the menu opens.
+    TNotifyEvent OnPopup;
+
+private:
     std::unique_ptr<TMenuItem> FItems;
 };
 

@@ -1,6 +1,7 @@
 // The class library's foundations: events, ownership and names, block copies, the idle event.
 
 #include "controls/WinApi.h"
+#include "core/ClassInfo.h"
 #include "core/Component.h"
 #include "forms/Application.h"
 #include "forms/Form.h"
@@ -14,6 +15,9 @@
 #include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
 
 using namespace platform;
 
@@ -211,6 +215,94 @@ TEST(Application, CreateFormSetsTheReferenceAndTheMainFormBeforeTheCreationHandl
     delete gProbe;
     gProbe = nullptr;
     EXPECT_EQ(Application->MainForm(), nullptr);
+}
+
+}  // namespace
+
+namespace {
+
+// A small class to register in different, partly wrong, ways.
+class TProbe : public TComponent {
+public:
+    using TComponent::TComponent;
+    int Value() const { return FValue; }
+    void SetValue(int value) { FValue = value; }
+    bool Flag() const { return FFlag; }
+    void SetFlag(bool value) { FFlag = value; }
+    TNotifyEvent OnChange;
+
+private:
+    int FValue = 0;
+    bool FFlag = false;
+};
+
+using TProbeBuilder = TClassBuilder<TProbe, TComponent>;
+
+// Default() belongs to the property just before it, wherever Hidden() put that one.
+TEST(ClassBuilder, DefaultAfterHiddenSetsTheHiddenProperty)
+{
+    const TClassInfo info = TProbeBuilder("TProbe")
+                                .Integer("A", &TProbe::Value, &TProbe::SetValue)
+                                .Integer("B", &TProbe::Value, &TProbe::SetValue)
+                                .Hidden()
+                                .Default(std::int64_t(7))
+                                .Build();
+    ASSERT_EQ(info.Published.size(), 1u);
+    EXPECT_FALSE(info.Published[0].Default.has_value());
+    ASSERT_EQ(info.Unpublished.size(), 1u);
+    EXPECT_EQ(info.Unpublished[0].Name, "B");
+    EXPECT_EQ(std::get<std::int64_t>(*info.Unpublished[0].Default), 7);
+}
+
+// A misused builder fails when the class registers, with a message that tells how to fix it.
+TEST(ClassBuilder, MisuseFailsAtRegistrationWithAHowToFix)
+{
+    struct Case {
+        const char* Name;
+        std::function<void()> Register;
+        const char* Advice;
+    };
+    const Case cases[] = {
+        {"Default with no property", [] { TProbeBuilder("TProbe").Default(true); }, "call it right after"},
+        {"Hidden with no property", [] { TProbeBuilder("TProbe").Hidden(); }, "call it right after"},
+        {"default of the wrong type",
+         [] { TProbeBuilder("TProbe").Boolean("Flag", &TProbe::Flag, &TProbe::SetFlag).Default(std::int64_t(1)); },
+         "must be a bool"},
+        {"default for an event",
+         [] { TProbeBuilder("TProbe").Event("OnChange", &TProbe::OnChange).Default(false); }, "remove the Default()"},
+        {"an integer default given as text",
+         [] { TProbeBuilder("TProbe").Publish({"Tag"}).Hidden().Default(std::string("x")); }, "must be an std::int64_t"},
+        {"a name twice",
+         [] {
+             TProbeBuilder("TProbe")
+                 .Integer("Value", &TProbe::Value, &TProbe::SetValue)
+                 .Boolean("Value", &TProbe::Flag, &TProbe::SetFlag);
+         },
+         "registered twice"},
+        {"a base's property declared again",
+         [] { TProbeBuilder("TProbe").Integer("Tag", &TProbe::Value, &TProbe::SetValue); }, "use Publish"},
+        {"Publish of a name no base has", [] { TProbeBuilder("TProbe").Publish({"Colour"}); }, "check the spelling"},
+    };
+    for (const Case& c : cases) {
+        try {
+            c.Register();
+            ADD_FAILURE() << c.Name << ": registered without complaint";
+        } catch (const std::logic_error& e) {
+            const std::string message = e.what();
+            EXPECT_NE(message.find("TProbe"), std::string::npos) << c.Name << ": " << message;
+            EXPECT_NE(message.find(c.Advice), std::string::npos) << c.Name << ": " << message;
+        }
+    }
+}
+
+TEST(ClassBuilder, TwoClassesCannotShareARegisteredName)
+{
+    static const TClassInfo first = TProbeBuilder("TProbeTwin").Build();
+    static const TClassInfo second = TProbeBuilder("TProbeTwin").Build();
+    RegisterClass(first);
+    RegisterClass(first);  // registering the same class again is harmless
+    EXPECT_THROW(RegisterClass(second), std::logic_error);
+    EXPECT_EQ(FindClass("TProbeTwin"), &first);
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include "support/Pointer.h"
+#include "support/PropValues.h"
 
 #include "core/ClassInfo.h"
 #include "core/StringList.h"
@@ -32,6 +33,7 @@
 #include <vector>
 
 using namespace platform;
+using testsupport::SameValue;
 using testsupport::WaitFor;
 
 namespace {
@@ -66,20 +68,6 @@ struct TShownForm {
     }
     TForm Form{nullptr};
 };
-
-// Values of a kind that can be compared; handlers (in a std::any) never equal anything.
-bool SameValue(const TPropValue& a, const TPropValue& b)
-{
-    if (a.index() != b.index())
-        return false;
-    return std::visit([&](const auto& x) {
-        using T = std::decay_t<decltype(x)>;
-        if constexpr (std::is_same_v<T, std::any>)
-            return false;
-        else
-            return x == std::get<T>(b);
-    }, a);
-}
 
 QLabel* LabelOf(const TLabel* label) { return qobject_cast<QLabel*>(label->Handle()); }
 QPlainTextEdit* EditOf(const TMemo* memo) { return qobject_cast<QPlainTextEdit*>(memo->Handle()); }

@@ -124,25 +124,6 @@ TEST(RadioPanel, StartsHiddenAtItsDeclaredState)
     EXPECT_EQ(p.Lines()->Count(), 0);
 }
 
-TEST(RadioPanel, PublishesItsProperties)
-{
-    const TClassInfo& info = TRadioPanel::StaticClass();
-    std::vector<std::string> names;
-    for (const TPropInfo& p : info.Published)
-        names.push_back(p.Name);
-    EXPECT_EQ(names, (std::vector<std::string>{
-                         "RadioEnabled", "Lines", "MemoHeight", "Align", "FinalAnchors", "BevelInner", "BevelOuter",
-                         "BevelWidth", "BorderWidth", "BorderStyle", "Color", "Constraints", "Enabled", "FullRepaint",
-                         "ParentColor", "ParentFont", "ParentShowHint", "ShowHint", "TabOrder", "TabStop", "Visible",
-                         "OnRadioChange", "OnActivate", "OnDeactivate", "OnClick", "OnDblClick", "OnMouseDown",
-                         "OnMouseMove", "OnMouseUp"}));
-    auto defaultOf = [&](const char* name) { return std::get<std::int64_t>(*info.FindProperty(name)->Default); };
-    EXPECT_FALSE(std::get<bool>(*info.FindProperty("Visible")->Default));
-    EXPECT_EQ(defaultOf("BevelOuter"), bvRaised);
-    EXPECT_EQ(defaultOf("MemoHeight"), 58);
-    EXPECT_EQ(defaultOf("FinalAnchors"), (TAnchors{akLeft, akTop}).Bits());
-}
-
 // The panel keeps left and top anchors while it waits on the main window.
 TEST(RadioPanel, FinalAnchorsApplyOnceThePanelIsPlaced)
 {

@@ -188,26 +188,6 @@ TEST(TwoJumper, StartsOpenLyingAtItsDeclaredSize)
     EXPECT_TRUE(j.ControlStyle() & csReplicatable);
 }
 
-// What a layout may set, in the order a layout writer lists it.
-TEST(TwoJumper, PublishesItsProperties)
-{
-    std::vector<std::string> names;
-    for (const TPropInfo& p : TTwoJumper::StaticClass().Published)
-        names.push_back(p.Name);
-    EXPECT_EQ(names, (std::vector<std::string>{"Closed", "BaseColor", "PinColor", "JumperColor", "Orientation",
-                                               "BorderStyle", "OnClick", "Align", "Anchors", "Enabled",
-                                               "Constraints", "ParentShowHint", "ShowHint", "Visible",
-                                               "OnMouseDown", "OnMouseMove", "OnMouseUp"}));
-    const TClassInfo& info = TTwoJumper::StaticClass();
-    EXPECT_EQ(info.FindProperty("BaseColor")->Kind, TPropKind::Color);
-    EXPECT_EQ(std::get<std::int64_t>(*info.FindProperty("Orientation")->Default), otUp);
-    EXPECT_EQ(std::get<std::int64_t>(*info.FindProperty("BorderStyle")->Default), bsSingle);
-    EXPECT_EQ(std::get<std::int64_t>(*info.FindProperty("PinColor")->Default), clYellow);
-    EXPECT_EQ(info.FindProperty("Color"), nullptr);
-    EXPECT_EQ(info.FindProperty("Font"), nullptr);
-    EXPECT_EQ(info.FindProperty("OnDblClick"), nullptr);
-}
-
 TEST(TwoJumper, TurningAPaintedJumperSwapsItsSizeAtTheNextPaint)
 {
     struct Case {

@@ -4,11 +4,16 @@
 #include "controls/WinControl.h"
 
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QCursor>
 #include <QEnterEvent>
+#include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QToolTip>
 #include <QWidget>
+
+#include <utility>
 
 namespace platform {
 
@@ -33,6 +38,22 @@ TPoint Local(const TControl* target, const TWinControl* host, TPoint clientPos)
     return {clientPos.X - target->Left(), clientPos.Y - target->Top()};
 }
 }  // namespace
+
+QCursor ToQCursor(TCursor cursor)
+{
+    static const std::pair<TCursor, Qt::CursorShape> kShapes[] = {
+        {crArrow, Qt::ArrowCursor},        {crCross, Qt::CrossCursor},       {crIBeam, Qt::IBeamCursor},
+        {crSizeNESW, Qt::SizeBDiagCursor}, {crSizeNS, Qt::SizeVerCursor},    {crSizeNWSE, Qt::SizeFDiagCursor},
+        {crSizeWE, Qt::SizeHorCursor},     {crUpArrow, Qt::UpArrowCursor},   {crHourGlass, Qt::WaitCursor},
+        {crNo, Qt::ForbiddenCursor},       {crHelp, Qt::WhatsThisCursor},    {crHandPoint, Qt::PointingHandCursor},
+        {crSizeAll, Qt::SizeAllCursor},
+    };
+    for (auto [ours, shape] : kShapes)
+        if (ours == cursor)
+            return QCursor(shape);
+    // crDefault, and numbers of cursors this library does not have.
+    return QCursor();
+}
 
 TQtBridge& TQtBridge::Instance()
 {
@@ -106,6 +127,13 @@ bool TQtBridge::eventFilter(QObject* watched, QEvent* event)
             const TPoint p = ToClient(control, e->globalPosition());
             TControl* target = control->ControlAtPos(p);
             TMouseTracker::SetCurrent(target);
+            // A graphic control has no widget of its own: its host shows its pointer shape.
+            if (client && target->Cursor() != crDefault)
+                widget->setCursor(ToQCursor(target->Cursor()));
+            else if (client && control->Cursor() == crDefault)
+                widget->unsetCursor();
+            else if (client)
+                widget->setCursor(ToQCursor(control->Cursor()));
             if (!ownMouse)
                 return false;
             TControl* receiver = gCaptured ? gCaptured : target;
@@ -138,6 +166,34 @@ bool TQtBridge::eventFilter(QObject* watched, QEvent* event)
             }
             return true;
         }
+        case QEvent::ToolTip: {
+            // The hint of the control under the pointer, graphic children included. A control
+            // that shows no hints leaves the question to its parent, which Qt asks next.
+            auto* e = static_cast<QHelpEvent*>(event);
+            const TControl* target = client ? control->ControlAtPos({e->pos().x(), e->pos().y()}) : control;
+            if (!target->ShowHint()) {
+                event->ignore();
+                return true;
+            }
+            const std::string& hint = target->Hint();
+            if (hint.empty()) {
+                QToolTip::hideText();
+                return true;
+            }
+            QRect area = widget->rect();
+            if (target != control)
+                area = QRect(target->Left(), target->Top(), target->Width(), target->Height());
+            QToolTip::showText(e->globalPos(), QString::fromStdString(hint), widget, area);
+            return true;
+        }
+        case QEvent::ContextMenu: {
+            auto* e = static_cast<QContextMenuEvent*>(event);
+            TControl* target = client ? control->ControlAtPos({e->pos().x(), e->pos().y()}) : control;
+            return target->ContextPopup({e->globalPos().x(), e->globalPos().y()});
+        }
+        case QEvent::FocusIn:
+            control->FocusReceived();
+            return false;
         case QEvent::Move:
         case QEvent::Resize:
             if (frame)

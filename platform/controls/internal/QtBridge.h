@@ -2,6 +2,9 @@
 // The edge between Qt and the class library: every Qt event that the controls care about turns
 // into a message here, and nowhere else. Internal to the platform layer.
 
+#include "controls/Control.h"
+
+#include <QCursor>
 #include <QObject>
 
 #include <exception>
@@ -12,6 +15,9 @@ namespace platform {
 
 class TControl;
 class TWinControl;
+
+// The Qt pointer shape for one of ours; crDefault is the widget's own.
+QCursor ToQCursor(TCursor cursor);
 
 class TQtBridge : public QObject {
 public:
