@@ -2,12 +2,16 @@
 
 #include "BoardHighlight.h"
 #include "BoardImage.h"
+#include "HelpForm.h"
 #include "RadioPanel.h"
+#include "SetupSupporter.h"
+#include "TechForm.h"
 #include "SetupCtrls.h"
 #include "TwoJumper.h"
 
 #include "stdctrls/CheckBox.h"
 #include "stdctrls/Label.h"
+#include "forms/Application.h"
 #include "stdctrls/Menus.h"
 
 #include <span>
@@ -58,7 +62,11 @@ const TClassInfo& TMainForm::StaticClass()
         .Field("Help1", &TMainForm::Help1)
         .Field("Howtousethisprogram1", &TMainForm::Howtousethisprogram1)
         .Field("TechnicalSupport1", &TMainForm::TechnicalSupport1)
+        .Field("SetSup", &TMainForm::SetSup)
+        .Method("FormCreate", &TMainForm::FormCreate)
         .Method("Exit2Click", &TMainForm::Exit2Click)
+        .Method("Howtousethisprogram1Click", &TMainForm::Howtousethisprogram1Click)
+        .Method("TechnicalSupport1Click", &TMainForm::TechnicalSupport1Click)
         .Method("IENDIOJumperClick", &TMainForm::IENDIOJumperClick)
         .Method("IENDIOCheckClick", &TMainForm::IENDIOCheckClick)
         .Method("CTRJumperClick", &TMainForm::CTRJumperClick)
@@ -75,7 +83,30 @@ TMainForm::TMainForm(TComponent* owner) : TForm(owner)
     LoadLayout(kMainFormLayout);
 }
 
+void TMainForm::FormCreate(TObject*) { Application->OnIdle = Method(&TSetupSupporter::ApplicationIdle, SetSup); }
+
 void TMainForm::Exit2Click(TObject*) { Close(); }
+
+void TMainForm::EnsureSupportWindows()
+{
+    if (SetSup->HelpForm)
+        return;
+    // What the first idle moment would do, now: the supporter unhooks itself and builds.
+    bool done = true;
+    SetSup->ApplicationIdle(Application, done);
+}
+
+void TMainForm::Howtousethisprogram1Click(TObject*)
+{
+    EnsureSupportWindows();
+    SetSup->HelpForm->Show();
+}
+
+void TMainForm::TechnicalSupport1Click(TObject*)
+{
+    EnsureSupportWindows();
+    SetSup->TechForm->Show();
+}
 
 // A jumper and the check box that shows the same setting.
 struct TCouplingPair {

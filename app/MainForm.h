@@ -17,6 +17,7 @@ namespace setupctrls {
 class TBoardHighlight;
 class TBoardImage;
 class TRadioPanel;
+class TSetupSupporter;
 class TTwoJumper;
 }  // namespace setupctrls
 
@@ -32,8 +33,14 @@ class TMainForm : public TForm {
 public:
     explicit TMainForm(TComponent* owner);
 
+    // Hands the first idle moment to the setup supporter, which builds the heading and the help
+    // and technical-support windows then.
+    void FormCreate(TObject* sender);
     // File > Exit.
     void Exit2Click(TObject* sender);
+    // Help > How to use this program, Help > Technical Support: show the supporter's windows.
+    void Howtousethisprogram1Click(TObject* sender);
+    void TechnicalSupport1Click(TObject* sender);
 
     // Each jumper and its check box show the same setting: a click on either copies its whole
     // group across, pair 0 first.
@@ -84,11 +91,15 @@ public:
     TMenuItem* Help1 = nullptr;
     TMenuItem* Howtousethisprogram1 = nullptr;
     TMenuItem* TechnicalSupport1 = nullptr;
+    TSetupSupporter* SetSup = nullptr;
 
 private:
     using TCoupling = std::span<const TCouplingPair>;
     void CopyJumpersToChecks(TCoupling pairs);
     void CopyChecksToJumpers(TCoupling pairs);
+    // The supporter's windows exist from the first idle moment on; a Help command that comes
+    // earlier has them built at once.
+    void EnsureSupportWindows();
 };
 
 // The layout compiled into the program.

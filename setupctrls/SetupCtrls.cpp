@@ -2,8 +2,11 @@
 
 #include "BoardHighlight.h"
 #include "BoardImage.h"
+#include "HelpForm.h"
 #include "PopupForm.h"
 #include "RadioPanel.h"
+#include "SetupSupporter.h"
+#include "TechForm.h"
 #include "TwoJumper.h"
 
 namespace setupctrls {
@@ -13,7 +16,8 @@ void RegisterSetupCtrls()
     static const bool registered = [] {
         for (const platform::TClassInfo* c : {&TBoardImage::StaticClass(), &TBoardHighlight::StaticClass(),
                                               &TTwoJumper::StaticClass(), &TRadioPanel::StaticClass(),
-                                              &TPopupForm::StaticClass()})
+                                              &TPopupForm::StaticClass(), &TSetupSupporter::StaticClass(),
+                                              &THelpForm::StaticClass(), &TTechForm::StaticClass()})
             platform::RegisterClass(*c);
         return true;
     }();

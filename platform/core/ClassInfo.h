@@ -229,6 +229,19 @@ public:
         return Add(std::move(p));
     }
 
+    // An event behind a getter and a setter, for a class that acts when its handler changes.
+    template <class Ev, class CG, class CS>
+    TClassBuilder& Event(std::string name, const Ev& (CG::*get)() const, void (CS::*set)(const Ev&))
+    {
+        TPropInfo p = NewProp(std::move(name), TPropKind::Event);
+        p.EventType = typeid(Ev);
+        p.Get = [get](const TObject& o) { return TPropValue(std::any((Self(o).*get)())); };
+        p.Set = [set](TObject& o, const TPropValue& v) {
+            (Self(o).*set)(std::any_cast<Ev>(std::get<std::any>(v)));
+        };
+        return Add(std::move(p));
+    }
+
     // A string list owned by the object; a layout's lines replace its contents.
     template <class CG>
     TClassBuilder& Strings(std::string name, TStringList* (CG::*get)() const)

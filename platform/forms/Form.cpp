@@ -28,7 +28,7 @@ const TEnumInfo& EnumInfoOf<TFormStyle>()
 template <>
 const TEnumInfo& EnumInfoOf<TPosition>()
 {
-    static const TEnumInfo info{"TPosition", {"poDesigned", "poDefault", "poScreenCenter", "poMainFormCenter"}};
+    static const TEnumInfo info{"TPosition", {"poDesigned", "poDefault", "poDefaultPosOnly", "poScreenCenter", "poMainFormCenter"}};
     return info;
 }
 
@@ -295,7 +295,10 @@ void TForm::WindowFrameChanged()
         FFrameKnown = true;
         FFrameWidth = frame.width() - Handle()->width();
         FFrameHeight = frame.height() - Handle()->height();
-        if (FFrameWidth > 0 || FFrameHeight > 0)
+        // A maximised window loses its side borders: its frame tells nothing about the next
+        // window of its style.
+        const bool normal = !(Handle()->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen));
+        if (normal && (FFrameWidth > 0 || FFrameHeight > 0))
             gFrameEstimate[FBorderStyle] = {FFrameWidth, FFrameHeight, true};
         // Outer-size limits set while the frame was guessed keep the client size they meant.
         KeepConstraintsOnFrameChange(FFrameWidth - oldWidth, FFrameHeight - oldHeight);
@@ -435,7 +438,8 @@ bool TForm::PlaceOnFirstShow()
     const TForm* mainForm = Application ? Application->MainForm() : nullptr;
     switch (FPosition) {
     case poDesigned: return false;
-    case poDefault: return true;
+    case poDefault:
+    case poDefaultPosOnly: return true;
     case poMainFormCenter:
         // The main form itself, and a form shown before there is one, centre on the screen.
         if (mainForm && mainForm != this) {

@@ -14,7 +14,9 @@ namespace platform {
 class TMainMenu;
 
 enum TFormStyle : std::uint8_t { fsNormal, fsStayOnTop };
-enum TPosition : std::uint8_t { poDesigned, poDefault, poScreenCenter, poMainFormCenter };
+// poDefault and poDefaultPosOnly both leave the place to the window system; the form keeps the
+// size it was given either way.
+enum TPosition : std::uint8_t { poDesigned, poDefault, poDefaultPosOnly, poScreenCenter, poMainFormCenter };
 enum TWindowState : std::uint8_t { wsNormal, wsMinimized, wsMaximized };
 enum TCloseAction : std::uint8_t { caNone, caHide, caFree, caMinimize };
 using TCloseEvent = TEvent<TObject*, TCloseAction&>;

@@ -137,6 +137,19 @@ e2e_wait_window() {
   return 1
 }
 
+# The help window opens by itself shortly after start, on top of the main window. Close it with
+# the window manager's close command (Alt+F4 in openbox), which only hides it: Esc or its Start
+# button would also open the first setting's popup.
+E2E_HELP_CAPTION="Instructions for Settings utility"
+e2e_dismiss_help() {
+  local help
+  help="$(e2e_wait_window "$E2E_HELP_CAPTION" 20)" || e2e_fail "the help window did not open by itself"
+  xdotool windowactivate --sync "$help" key --clearmodifiers alt+F4
+  e2e_wait_until 10 e2e_window_gone "$E2E_HELP_CAPTION" || e2e_fail "the help window did not close"
+  e2e_log "help window closed"
+}
+e2e_window_gone() { ! xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1; }
+
 # True when the window manager reports the window maximised both ways.
 e2e_is_maximised() {
   local state
@@ -226,6 +239,7 @@ e2e_bbox() {
 # BOARD_SIZE ("WxH" of everything non-white below the menu bar, empty if the menu bar's end was
 # not found).
 # shellcheck disable=SC2034  # read by the calling script
+E2E_HEADING_H=60
 e2e_locate_board() {
   local shot="$1" wx="$2" wy="$3" ww="$4" wh="$5" top box w h x y
   BOARD_SIZE=""
@@ -234,7 +248,8 @@ e2e_locate_board() {
   MENU_H="$(convert "$shot" -crop "1x120+$((wx + ww - 3))+${wy}" +repage txt:- |
     awk -F'[,:]' '!found && /#FFFFFF/ {found = 1; row = $2} END {print found ? row : -1}')"
   ((MENU_H >= 0)) || return 0
-  top=$((wy + MENU_H))
+  # Below the heading across the top of the window, which is text, not the board.
+  top=$((wy + MENU_H + E2E_HEADING_H))
   local area="${ww}x$((wy + wh - top))+${wx}+${top}"
   # -fuzz absorbs nothing but rounding; the page background is exactly #FFFFFF.
   box="$(convert "$shot" -crop "$area" +repage -bordercolor white -border 1 \

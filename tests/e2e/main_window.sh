@@ -41,6 +41,7 @@ until e2e_is_maximised "$WIN"; do
 done
 e2e_window_geometry "$WIN"
 e2e_log "window is maximised: client area ${WIN_W}x${WIN_H}+${WIN_X}+${WIN_Y}"
+e2e_dismiss_help
 
 # Keep the pointer parked on empty white background while the window paints.
 SPOT_X=$((WIN_X + 10))

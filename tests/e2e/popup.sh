@@ -40,6 +40,7 @@ e2e_track "$APP_PID"
 
 MAIN="$(e2e_wait_window Setup 20)" || e2e_fail "no visible window named 'Setup' within 20 s"
 e2e_wait_until 20 e2e_is_maximised "$MAIN" || e2e_fail "main window never became maximised"
+e2e_dismiss_help
 e2e_window_geometry "$MAIN"
 MAIN_X=$WIN_X MAIN_Y=$WIN_Y MAIN_W=$WIN_W MAIN_H=$WIN_H
 
@@ -330,6 +331,7 @@ APP_PID=$!
 e2e_track "$APP_PID"
 MAIN="$(e2e_wait_window Setup 20)" || e2e_fail "no 'Setup' window after the restart"
 e2e_wait_until 20 e2e_is_maximised "$MAIN" || e2e_fail "main window never became maximised after the restart"
+e2e_dismiss_help
 e2e_wait_until 20 board_found || e2e_fail "board not found after the restart; see startup.png"
 # shellcheck disable=SC2086
 hover $IENCTR

@@ -1,0 +1,177 @@
+#include "SetupSupporter.h"
+
+#include "HelpForm.h"
+#include "TechForm.h"
+
+#include "forms/Application.h"
+#include "forms/Form.h"
+#include "graphics/Font.h"
+#include "stdctrls/Label.h"
+
+#include <stdexcept>
+
+namespace setupctrls {
+
+namespace {
+constexpr std::uintptr_t kTimerId = 1;
+constexpr unsigned kTimerInterval = 100;  // ms
+constexpr const char* kHeaderFontName = "Tahoma";
+constexpr int kHeaderFontSize = 18;
+}  // namespace
+
+const TClassInfo& TSetupSupporter::StaticClass()
+{
+    using S = TSetupSupporter;
+    static const TClassInfo info = TClassBuilder<S, TComponent>("TSetupSupporter")
+        .String("CompanyName", &S::CompanyName, &S::SetCompanyName, std::string())
+        .String("CardNameA", &S::CardNameA, &S::SetCardNameA, std::string())
+        .String("CardNameB", &S::CardNameB, &S::SetCardNameB, std::string())
+        .Boolean("UseCardNameB", &S::UseCardNameB, &S::SetUseCardNameB, false)
+        .String("CallHow", &S::CallHow, &S::SetCallHow, std::string())
+        .Boolean("MultiPort", &S::MultiPort, &S::SetMultiPort, false)
+        .Integer("Channels", &S::Channels, &S::SetChannels, 8)
+        // The declared default is False although a new supporter starts True, so a layout that
+        // wants True must say so.
+        .Boolean("ChangeButtons", &S::ChangeButtons, &S::SetChangeButtons, false)
+        .Boolean("bSeries", &S::bSeries, &S::SetbSeries, true)
+        .Event("OnBeginCalib", &S::OnBeginCalib, &S::SetOnBeginCalib)
+        .Event("OnGetCardString", &S::OnGetCardString)
+        .Event("OnGetCalibString", &S::OnGetCalibString)
+        .Event("OnStopButtonClick", &S::OnStopButtonClick)
+        .Event("OnStartButtonClick", &S::OnStartButtonClick)
+        .Build();
+    return info;
+}
+
+TSetupSupporter::TSetupSupporter(TComponent* owner) : TComponent(owner)
+{
+    FCalibrating = false;
+    FHelpPending = false;
+    FWindowHandle = AllocateHWnd(Method(&TSetupSupporter::TimerWndProc, this));
+    FUseCardNameB = false;
+    FMultiPort = false;
+    FChannels = 8;
+    FChangeButtons = true;
+    FbSeries = true;
+}
+
+TSetupSupporter::~TSetupSupporter()
+{
+    FCalibrating = false;
+    FHelpPending = false;
+    UpdateTimer();  // stops it; cannot fail
+    DeallocateHWnd(FWindowHandle);
+}
+
+void TSetupSupporter::ApplicationIdle(TObject* sender, bool&)
+{
+    if (auto* application = dynamic_cast<TApplication*>(sender))
+        application->OnIdle.Clear();
+    BuildWindows();
+}
+
+TForm& TSetupSupporter::MainWindow() const
+{
+    TForm* main = Application->MainForm();
+    if (!main)
+        throw std::logic_error("the setup supporter builds its windows on the application's main window, "
+                               "and there is none yet");
+    return *main;
+}
+
+void TSetupSupporter::BuildWindows()
+{
+    if (IsDesigning())
+        return;
+    TForm& main = MainWindow();
+
+    HeaderLabel = new TLabel(&main);
+    HeaderLabel->SetName("HeaderLabel");
+    HeaderLabel->SetAlign(alTop);
+    HeaderLabel->SetAlignment(taCenter);
+    HeaderLabel->Font()->SetName(kHeaderFontName);
+    HeaderLabel->Font()->SetSize(kHeaderFontSize);
+    HeaderLabel->Font()->SetStyle(fsBold);
+    HeaderLabel->Font()->SetColor(clBlack);
+    HeaderLabel->SetParent(&main);
+
+    HelpForm = new THelpForm(&main);
+    HelpForm->Build(HelpDocument({FCompanyName, CardName(), FbSeries, FMultiPort, OnGetCardString.Assigned()}));
+
+    TechForm = new TTechForm(&main);
+    TechForm->Build(TechSupportText(FCompanyName, FCallHow), Method(&TSetupSupporter::CloseButtonClick, this));
+
+    // The installed-cards window comes with the driver binding; until then a host that asks for
+    // it gets none, and the card counts as found.
+    PCIForm = nullptr;
+    const bool found = true;
+
+    HeaderLabel->SetCaption(HeadingCaption(found));
+    FHelpPending = true;
+    UpdateTimer();
+}
+
+std::string TSetupSupporter::HeadingCaption(bool found) const
+{
+    if (found)
+        return CardName() + (FbSeries ? " Series" : "") + " Settings Program";
+    return "No " + CardName() + (FbSeries ? " Series Card" : "") + " Found";
+}
+
+void TSetupSupporter::UpdateTimer()
+{
+    KillTimer(FWindowHandle, kTimerId);
+    if (!FCalibrating && !FHelpPending)
+        return;
+    if (SetTimer(FWindowHandle, kTimerId, kTimerInterval, nullptr) == 0)
+        throw EOutOfResources("Not enough timers available");
+}
+
+void TSetupSupporter::SetCalibrating(bool value)
+{
+    FCalibrating = value;
+    UpdateTimer();
+}
+
+void TSetupSupporter::SetOnBeginCalib(const TNotifyEvent& value)
+{
+    FOnBeginCalib = value;
+    UpdateTimer();
+}
+
+void TSetupSupporter::TimerWndProc(TMessage& message)
+{
+    if (message.Msg != WM_TIMER) {
+        message.Result = DefWindowProc(FWindowHandle, message.Msg, message.WParam, message.LParam);
+        return;
+    }
+    if (FInTimerTick)
+        return;
+    FInTimerTick = true;
+    try {
+        TimerTick();
+    } catch (const std::exception& e) {
+        // The report may be a modal box; later ticks wait until it is answered.
+        Application->HandleException(e);
+    }
+    FInTimerTick = false;
+}
+
+void TSetupSupporter::TimerTick()
+{
+    if (FHelpPending) {
+        HelpForm->ShowForm();
+        FHelpPending = false;
+        UpdateTimer();
+        return;
+    }
+    // A calibration pass comes with the calibration displays; until then a tick does nothing.
+}
+
+void TSetupSupporter::CloseButtonClick(TObject* sender)
+{
+    if (auto* control = dynamic_cast<TControl*>(sender); control && control->Parent())
+        control->Parent()->Hide();
+}
+
+}  // namespace setupctrls
