@@ -1,22 +1,31 @@
 // How long the main window takes from construction to its first complete paint, relative to a
-// bare top-level window of the same size painted once; and the cost of shading one highlight
-// ring relative to merely touching the same pixels. Ratios, not absolute times, are what to
+// bare top-level window of the same size painted once; start to the help window shown, relative
+// to a bare window and a plain text window; the cost of shading one highlight ring relative to
+// merely touching the same pixels; and reading the help document's RTF relative to copying it. Ratios, not absolute times, are what to
 // compare between machines and builds.
 
 #include "BoardHighlight.h"
-#include "forms/Application.h"
-#include "graphics/Bitmap.h"
+#include "HelpForm.h"
 #include "MainForm.h"
 #include "RingShading.h"
+#include "SetupSupporter.h"
+#include "forms/Application.h"
+#include "graphics/Bitmap.h"
+#include "stdctrls/RtfReader.h"
 
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QImage>
+#include <QLabel>
+#include <QPushButton>
+#include <QTextEdit>
+#include <QVBoxLayout>
 #include <QWidget>
 
 #include <algorithm>
 #include <chrono>
+#include <cstring>
 #include <cstdio>
 #include <cstdlib>
 #include <map>
@@ -96,6 +105,90 @@ void BM_MainWindowFirstPaint(benchmark::State& state)
         MainWindowOnce();
 }
 BENCHMARK(BM_MainWindowFirstPaint)->Unit(benchmark::kMillisecond);
+
+// The help document as the program builds it.
+const std::string& HelpRtf()
+{
+    static const std::string rtf = setupctrls::HelpDocument({"Veltrona", "KT-LINE-24F7", true, false, false});
+    return rtf;
+}
+
+// The main window, then what the supporter builds at the first idle moment, until the help
+// window is shown and painted.
+void StartToHelpShownOnce()
+{
+    settings::TMainForm* form = nullptr;
+    Application->CreateForm(form);
+    form->Show();
+    TBitmap bitmap;
+    form->PaintTo(bitmap);
+    form->SetSup->BuildWindows();
+    form->SetSup->HelpForm->ShowForm();
+    TBitmap help;
+    form->SetSup->HelpForm->PaintTo(help);
+    benchmark::DoNotOptimize(help.Image().bits());
+    delete form;
+    DrainEvents();
+}
+
+// The same visible work by plain Qt: a bare window, and a window with a heading, a text box
+// holding the help text and a button.
+void BareWindowAndTextWindowOnce()
+{
+    auto* widget = new QWidget;
+    widget->resize(gClientSize);
+    widget->show();
+    QImage image(gClientSize, QImage::Format_RGB32);
+    widget->render(&image);
+    auto* text = new QWidget;
+    auto* layout = new QVBoxLayout(text);
+    layout->addWidget(new QLabel("How to use this program"));
+    auto* edit = new QTextEdit;
+    edit->setReadOnly(true);
+    edit->setPlainText(QString::fromStdString(platform::TRtfReader::Read(HelpRtf()).PlainText()));
+    layout->addWidget(edit);
+    layout->addWidget(new QPushButton("Start"));
+    text->resize(488, 221);
+    text->show();
+    QImage textImage(text->size(), QImage::Format_RGB32);
+    text->render(&textImage);
+    benchmark::DoNotOptimize(textImage.bits());
+    delete text;
+    delete widget;
+    DrainEvents();
+}
+
+void BM_StartToHelpShown(benchmark::State& state)
+{
+    for (auto _ : state)
+        StartToHelpShownOnce();
+}
+BENCHMARK(BM_StartToHelpShown)->Unit(benchmark::kMillisecond);
+
+void BM_StartToHelpShown_Baseline(benchmark::State& state)
+{
+    for (auto _ : state)
+        BareWindowAndTextWindowOnce();
+}
+BENCHMARK(BM_StartToHelpShown_Baseline)->Unit(benchmark::kMillisecond);
+
+void BM_ReadHelpRtf(benchmark::State& state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(platform::TRtfReader::Read(HelpRtf()));
+}
+BENCHMARK(BM_ReadHelpRtf);
+
+// Copying the document's bytes: the floor any reader pays to look at each byte once.
+void BM_ReadHelpRtf_Baseline(benchmark::State& state)
+{
+    std::vector<char> copy(HelpRtf().size());
+    for (auto _ : state) {
+        std::memcpy(copy.data(), HelpRtf().data(), copy.size());
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_ReadHelpRtf_Baseline);
 
 // The default highlight size, filled with a mid grey so the blend does real work.
 void FillRingBitmap(TBitmap& bitmap)
@@ -192,6 +285,10 @@ int main(int argc, char** argv)
         return t.count(name) && t.count(base) ? t[name] / t[base] : 0.0;
     };
     std::printf("main window client area: %dx%d\n", gClientSize.width(), gClientSize.height());
+    std::printf("start to help window shown / bare window and plain text window: %.2f\n",
+                ratio("BM_StartToHelpShown", "BM_StartToHelpShown_Baseline"));
+    std::printf("reading the help document's RTF: %.0f ns, %.1f x copying its bytes\n", t["BM_ReadHelpRtf"],
+                ratio("BM_ReadHelpRtf", "BM_ReadHelpRtf_Baseline"));
     std::printf("startup ratio (main window first paint / bare window paint): %.2f "
                 "(benchmark means), %.2f (median of 20 interleaved runs)\n",
                 ratio("BM_MainWindowFirstPaint", "BM_BareWindow"), InterleavedStartupRatio(20));
