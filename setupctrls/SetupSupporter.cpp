@@ -57,6 +57,9 @@ TSetupSupporter::TSetupSupporter(TComponent* owner) : TComponent(owner)
 
 TSetupSupporter::~TSetupSupporter()
 {
+    // A supporter destroyed before the first idle moment must not be called by it.
+    if (Application->OnIdle.Data() == this)
+        Application->OnIdle.Clear();
     FCalibrating = false;
     FHelpPending = false;
     UpdateTimer();  // stops it; cannot fail

@@ -3,9 +3,13 @@
 
 #include "BoardHighlight.h"
 #include "BoardImage.h"
+#include "HelpForm.h"
 #include "RadioPanel.h"
+#include "SetupSupporter.h"
+#include "TechForm.h"
 #include "TwoJumper.h"
 
+#include "forms/Application.h"
 #include "forms/Screen.h"
 #include "graphics/Bitmap.h"
 #include "graphics/Font.h"
@@ -13,6 +17,7 @@
 #include "graphics/JPEGImage.h"
 #include "graphics/Picture.h"
 #include "stdctrls/CheckBox.h"
+#include "stdctrls/Label.h"
 #include "stdctrls/Menus.h"
 
 #include <QAbstractButton>
@@ -90,6 +95,53 @@ TEST(MainForm, LayoutBuildsTheWindowBoardAndMenu)
     EXPECT_TRUE(form.Exit2->OnClick.Assigned());
     EXPECT_EQ(form.Howtousethisprogram1->Caption(), "H&ow to use this program");
     EXPECT_EQ(form.TechnicalSupport1->Caption(), "&Technical Support");
+}
+
+TEST(MainForm, SupporterIsTheLastChildAndTakesTheFirstIdleMoment)
+{
+    TMainForm* form = nullptr;
+    Application->CreateForm(form);
+    std::unique_ptr<TMainForm> owned(form);
+    TSetupSupporter* sup = form->SetSup;
+    ASSERT_NE(sup, nullptr);
+    EXPECT_EQ(form->Components(form->ComponentCount() - 1), sup) << "created last";
+    EXPECT_EQ(sup->CompanyName(), "Veltrona");
+    EXPECT_EQ(sup->CardNameA(), "KT-LINE-24F7");
+    EXPECT_EQ(sup->CardNameB(), "KT-LINE24-F7");
+    EXPECT_FALSE(sup->CallHow().empty());
+    EXPECT_TRUE(sup->ChangeButtons());
+    EXPECT_FALSE(sup->UseCardNameB());
+    EXPECT_FALSE(sup->MultiPort());
+    EXPECT_EQ(sup->Channels(), 8);
+    EXPECT_TRUE(sup->bSeries());
+    EXPECT_FALSE(sup->OnGetCardString.Assigned()) << "the driver library is never needed";
+    EXPECT_EQ(Application->OnIdle, Method(&TSetupSupporter::ApplicationIdle, sup)) << "hooked by FormCreate";
+    EXPECT_EQ(sup->HelpForm, nullptr) << "nothing built before the first idle moment";
+    Application->OnIdle.Clear();
+}
+
+TEST(MainForm, HelpCommandsShowTheSupportWindowsEvenBeforeTheFirstIdleMoment)
+{
+    TMainForm* form = nullptr;
+    Application->CreateForm(form);
+    std::unique_ptr<TMainForm> owned(form);
+    TSetupSupporter* sup = form->SetSup;
+    form->TechnicalSupport1->Click();
+    ASSERT_NE(sup->TechForm, nullptr) << "built at once";
+    EXPECT_TRUE(sup->TechForm->Visible());
+    EXPECT_FALSE(Application->OnIdle.Assigned()) << "and the idle hand-over is done with";
+    EXPECT_EQ(sup->HeaderLabel->Caption(), "KT-LINE-24F7 Series Settings Program");
+
+    THelpForm* help = sup->HelpForm;
+    form->Howtousethisprogram1->Click();
+    EXPECT_TRUE(help->Visible());
+    const int width = help->ClientWidth();
+    help->Close();
+    EXPECT_FALSE(help->Visible()) << "closing hides it";
+    form->Howtousethisprogram1->Click();
+    EXPECT_TRUE(help->Visible());
+    EXPECT_EQ(sup->HelpForm, help) << "the same window again, not a new one";
+    EXPECT_EQ(help->ClientWidth(), width);
 }
 
 TEST(MainForm, TheFirstPaintCentresTheBoardAndPreparesEveryCircle)

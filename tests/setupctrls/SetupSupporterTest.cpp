@@ -134,6 +134,14 @@ TEST(SetupSupporter, IdleHandlerRunsOnceThenTheHelpWindowShowsByTimer)
     EXPECT_EQ(w.Supporter->HeaderLabel->Caption(), "KT-LINE-24F7 Series Settings Program");
 }
 
+TEST(SetupSupporter, ADestroyedSupporterLeavesTheIdleEvent)
+{
+    auto supporter = std::make_unique<TSetupSupporter>(nullptr);
+    Application->OnIdle = Method(&TSetupSupporter::ApplicationIdle, supporter.get());
+    supporter.reset();
+    EXPECT_FALSE(Application->OnIdle.Assigned()) << "no call into a destroyed supporter";
+}
+
 TEST(SetupSupporter, SettingOnBeginCalibRestartsARunningTimerAndStartsNone)
 {
     TSupportedWindow w;
