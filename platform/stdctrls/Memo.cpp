@@ -1,11 +1,7 @@
 #include "stdctrls/Memo.h"
 
 #include "controls/internal/QtBridge.h"
-#include "core/ClassInfo.h"
 #include "core/StringList.h"
-#include "graphics/Font.h"
-#include "graphics/internal/FontMapping.h"
-#include "stdctrls/internal/TextBoxScrolling.h"
 
 #include <QKeyEvent>
 #include <QPlainTextEdit>
@@ -53,23 +49,13 @@ private:
 };
 }  // namespace
 
-template <>
-const TEnumInfo& EnumInfoOf<TScrollStyle>()
-{
-    static const TEnumInfo info{"TScrollStyle", {"ssNone", "ssHorizontal", "ssVertical", "ssBoth"}};
-    return info;
-}
-
 const TClassInfo& TMemo::StaticClass()
 {
-    static const TClassInfo info = TClassBuilder<TMemo, TWinControl>("TMemo")
+    static const TClassInfo info = TClassBuilder<TMemo, TCustomMemo>("TMemo")
         .Publish({"Anchors", "Enabled", "Font", "TabOrder", "Visible"})
         .Publish({"Color"}).Default(std::int64_t(clWindow))
         .Publish({"TabStop"}).Default(true)
-        .Strings("Lines", &TMemo::Lines)
-        .Boolean("ReadOnly", &TMemo::ReadOnly, &TMemo::SetReadOnly, false)
-        .Enum("ScrollBars", &TMemo::ScrollBars, &TMemo::SetScrollBars, ssNone)
-        .Boolean("WordWrap", &TMemo::WordWrap, &TMemo::SetWordWrap, true)
+        .Publish({"Lines", "ReadOnly", "ScrollBars", "WordWrap"})
         .Build();
     return info;
 }
@@ -77,12 +63,9 @@ const TClassInfo& TMemo::StaticClass()
 TMemo::TMemo(TComponent* owner) : TMemo(owner, new TMemoEdit) {}
 
 TMemo::TMemo(TComponent* owner, QPlainTextEdit* edit)
-    : TWinControl(owner, edit), FEdit(edit), FLines(std::make_unique<TMemoLines>([this] { LinesChanged(); }))
+    : TCustomMemo(owner, edit, std::make_unique<TMemoLines>([this] { LinesChanged(); })), FEdit(edit)
 {
-    FEdit->setFont(ToQFont(*Font()));
     QObject::connect(FEdit, &QPlainTextEdit::textChanged, FEdit, [this] { TQtBridge::Guard([this] { EditTextChanged(); }); });
-    SetTabStop(true);
-    SetColor(clWindow);
     UpdateScrolling();
     SetBounds(0, 0, kDefaultWidth, kDefaultHeight);
 }
@@ -90,54 +73,12 @@ TMemo::TMemo(TComponent* owner, QPlainTextEdit* edit)
 // The widget goes with the base class; it must not report its last text into a list already gone.
 TMemo::~TMemo() { QObject::disconnect(FEdit, nullptr, FEdit, nullptr); }
 
-std::string TMemo::Text() const { return FLines->Text(); }
+void TMemo::ShowLines() { FEdit->setPlainText(QString::fromStdString(Lines()->Text())); }
 
-void TMemo::SetText(const std::string& value) { FLines->SetText(value); }
+std::string TMemo::WidgetText() const { return FEdit->toPlainText().toStdString(); }
 
-void TMemo::SetReadOnly(bool value)
-{
-    FReadOnly = value;
-    FEdit->setReadOnly(value);
-}
+void TMemo::ApplyReadOnly(bool readOnly) { FEdit->setReadOnly(readOnly); }
 
-void TMemo::SetScrollBars(TScrollStyle value)
-{
-    FScrollBars = value;
-    UpdateScrolling();
-}
-
-void TMemo::SetWordWrap(bool value)
-{
-    FWordWrap = value;
-    UpdateScrolling();
-}
-
-void TMemo::LinesChanged()
-{
-    if (FSyncing)
-        return;
-    FSyncing = true;
-    FEdit->setPlainText(QString::fromStdString(FLines->Text()));
-    FSyncing = false;
-}
-
-void TMemo::EditTextChanged()
-{
-    if (FSyncing)
-        return;
-    FSyncing = true;
-    FLines->SetText(FEdit->toPlainText().toStdString());
-    FSyncing = false;
-}
-
-void TMemo::UpdateScrolling()
-{
-    const bool wrap = ApplyScrollBars(*FEdit, FScrollBars, FWordWrap);
-    FEdit->setLineWrapMode(wrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
-}
-
-void TMemo::FontChanged() { ApplyFont(*FEdit, *Font(), QPalette::Text); }
-
-void TMemo::ColorChanged() { ApplyColor(*FEdit, QPalette::Base, Color()); }
+void TMemo::ApplyWrap(bool wrap) { FEdit->setLineWrapMode(wrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap); }
 
 }  // namespace platform

@@ -5,7 +5,6 @@
 #include "core/StringList.h"
 #include "graphics/Font.h"
 #include "graphics/internal/FontMapping.h"
-#include "stdctrls/internal/TextBoxScrolling.h"
 #include "stdctrls/RtfReader.h"
 
 #include <QTextCursor>
@@ -77,14 +76,11 @@ private:
 
 const TClassInfo& TRichEdit::StaticClass()
 {
-    static const TClassInfo info = TClassBuilder<TRichEdit, TWinControl>("TRichEdit")
+    static const TClassInfo info = TClassBuilder<TRichEdit, TCustomMemo>("TRichEdit")
         .Publish({"Anchors", "Enabled", "Font", "TabOrder", "Visible"})
         .Publish({"Color"}).Default(std::int64_t(clWindow))
         .Publish({"TabStop"}).Default(true)
-        .Strings("Lines", &TRichEdit::Lines)
-        .Boolean("ReadOnly", &TRichEdit::ReadOnly, &TRichEdit::SetReadOnly, false)
-        .Enum("ScrollBars", &TRichEdit::ScrollBars, &TRichEdit::SetScrollBars, ssNone)
-        .Boolean("WordWrap", &TRichEdit::WordWrap, &TRichEdit::SetWordWrap, true)
+        .Publish({"Lines", "ReadOnly", "ScrollBars", "WordWrap"})
         .Build();
     return info;
 }
@@ -92,14 +88,11 @@ const TClassInfo& TRichEdit::StaticClass()
 TRichEdit::TRichEdit(TComponent* owner) : TRichEdit(owner, new QTextEdit) {}
 
 TRichEdit::TRichEdit(TComponent* owner, QTextEdit* edit)
-    : TWinControl(owner, edit), FEdit(edit), FLines(std::make_unique<TRichEditLines>([this] { LinesChanged(); }))
+    : TCustomMemo(owner, edit, std::make_unique<TRichEditLines>([this] { LinesChanged(); })), FEdit(edit)
 {
     // Text comes in as RTF or plain, never as HTML pasted from elsewhere.
     FEdit->setAcceptRichText(false);
-    FEdit->setFont(ToQFont(*Font()));
     QObject::connect(FEdit, &QTextEdit::textChanged, FEdit, [this] { TQtBridge::Guard([this] { EditTextChanged(); }); });
-    SetTabStop(true);
-    SetColor(clWindow);
     UpdateScrolling();
     SetBounds(0, 0, kDefaultWidth, kDefaultHeight);
 }
@@ -107,43 +100,19 @@ TRichEdit::TRichEdit(TComponent* owner, QTextEdit* edit)
 // The widget goes with the base class; it must not report its last text into a list already gone.
 TRichEdit::~TRichEdit() { QObject::disconnect(FEdit, nullptr, FEdit, nullptr); }
 
-TStringList* TRichEdit::Lines() const { return FLines.get(); }
+TRichEditLines& TRichEdit::RichLines() const { return static_cast<TRichEditLines&>(*Lines()); }
 
-std::string TRichEdit::Text() const { return FLines->Text(); }
-
-void TRichEdit::SetText(const std::string& value) { FLines->SetText(value); }
-
-void TRichEdit::SetReadOnly(bool value)
-{
-    FReadOnly = value;
-    FEdit->setReadOnly(value);
-}
-
-void TRichEdit::SetScrollBars(TScrollStyle value)
-{
-    FScrollBars = value;
-    UpdateScrolling();
-}
-
-void TRichEdit::SetWordWrap(bool value)
-{
-    FWordWrap = value;
-    UpdateScrolling();
-}
-
-// Reads the whole text before anything changes, so a document the reader refuses leaves the
-// box showing what it showed.
 void TRichEdit::LinesChanged()
 {
     if (FSyncing)
         return;
-    const std::string text = FLines->Text();
+    const std::string text = Lines()->Text();
     if (TRtfReader::IsRtf(text)) {
         TRtfDocument document;
         try {
             document = TRtfReader::Read(text);
         } catch (const ERtfError&) {
-            FLines->Replace(FShownLines);
+            RichLines().Replace(FShownLines);
             throw;
         }
         FDocument = std::move(document);
@@ -151,31 +120,29 @@ void TRichEdit::LinesChanged()
         std::vector<std::string> paragraphs;
         for (const TRtfParagraph& paragraph : FDocument.Paragraphs)
             paragraphs.push_back(paragraph.Text());
-        FLines->Replace(std::move(paragraphs));
+        RichLines().Replace(std::move(paragraphs));
     } else {
         FDocument = {};
         FFormatted = false;
     }
-    FShownLines = FLines->Items();
-    Render();
+    FShownLines = Lines()->Items();
+    FSyncing = true;
+    ShowLines();
+    FSyncing = false;
 }
 
 void TRichEdit::EditTextChanged()
 {
-    if (FSyncing)
-        return;
-    FSyncing = true;
-    FLines->SetText(FEdit->toPlainText().toStdString());
-    FShownLines = FLines->Items();
-    FSyncing = false;
+    TCustomMemo::EditTextChanged();
+    FShownLines = Lines()->Items();
 }
 
-void TRichEdit::Render()
+std::string TRichEdit::WidgetText() const { return FEdit->toPlainText().toStdString(); }
+
+void TRichEdit::ShowLines()
 {
-    FSyncing = true;
     if (!FFormatted) {
-        FEdit->setPlainText(QString::fromStdString(FLines->Text()));
-        FSyncing = false;
+        FEdit->setPlainText(QString::fromStdString(Lines()->Text()));
         return;
     }
     QTextDocument* document = FEdit->document();
@@ -193,22 +160,19 @@ void TRichEdit::Render()
     // Inserting moved the widget's own cursor to the end with the text, and the box would
     // scroll there when shown; a document is read from its start.
     FEdit->moveCursor(QTextCursor::Start);
-    FSyncing = false;
 }
 
-void TRichEdit::UpdateScrolling()
-{
-    const bool wrap = ApplyScrollBars(*FEdit, FScrollBars, FWordWrap);
-    FEdit->setLineWrapMode(wrap ? QTextEdit::WidgetWidth : QTextEdit::NoWrap);
-}
+void TRichEdit::ApplyReadOnly(bool readOnly) { FEdit->setReadOnly(readOnly); }
+
+void TRichEdit::ApplyWrap(bool wrap) { FEdit->setLineWrapMode(wrap ? QTextEdit::WidgetWidth : QTextEdit::NoWrap); }
 
 // Runs without a face, size or colour of their own take the box's, so a new font redraws them.
 void TRichEdit::FontChanged()
 {
-    ApplyFont(*FEdit, *Font(), QPalette::Text);
-    Render();
+    TCustomMemo::FontChanged();
+    FSyncing = true;
+    ShowLines();
+    FSyncing = false;
 }
-
-void TRichEdit::ColorChanged() { ApplyColor(*FEdit, QPalette::Base, Color()); }
 
 }  // namespace platform
