@@ -20,24 +20,8 @@ BUTTON_W=58
 BUTTON_FROM_BOTTOM=44
 
 e2e_start_x 1280x1024x24
-"$APP" >"$E2E_WORKDIR/app.log" 2>&1 </dev/null &
-APP_PID=$!
-e2e_track "$APP_PID"
-
-MAIN="$(e2e_wait_window Setup 20)" || e2e_fail "no visible window named 'Setup' within 20 s"
-e2e_wait_until 20 e2e_is_maximised "$MAIN" || e2e_fail "main window never became maximised"
-e2e_window_geometry "$MAIN"
-MAIN_X=$WIN_X MAIN_Y=$WIN_Y MAIN_W=$WIN_W MAIN_H=$WIN_H
-SPOT_X=$((MAIN_X + 10))
-SPOT_Y=$((MAIN_Y + MAIN_H - 10))
-xdotool mousemove "$SPOT_X" "$SPOT_Y"
-
 # The entries are added at the board's first paint; once the board is on screen they are there.
-board_found() {
-  e2e_locate_board "$(e2e_screenshot startup)" "$MAIN_X" "$MAIN_Y" "$MAIN_W" "$MAIN_H"
-  [[ "$BOARD_SIZE" == "${BOARD_W}x${BOARD_H}" ]]
-}
-e2e_wait_until 20 board_found || e2e_fail "board not found on screen; see startup.png"
+e2e_start_main
 
 visible_popup() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1; }
 is_hidden() { [[ "$(e2e_map_state "$1")" != IsViewable ]]; }

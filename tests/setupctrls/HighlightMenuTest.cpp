@@ -69,6 +69,13 @@ struct TMenuWindow {
         Board->PaintTo(shot);
     }
 
+    // Popups want a shown main window; the paint then adds the entries.
+    void ShowAndPaint()
+    {
+        Form->ShowForm();
+        Paint();
+    }
+
     static std::vector<std::string> Captions(const TMenuItem* item)
     {
         std::vector<std::string> captions;
@@ -179,8 +186,7 @@ TEST(HighlightMenu, FourLinkedHighlightsShareOneEntryWhoseCheckFollowsThePinnedP
     for (int i = 0; i < 4; ++i)
         group.push_back(w.Add("DIO &Interrupt Enable"));
     TBoardHighlight* other = w.Add("&Other");
-    w.Form->ShowForm();
-    w.Paint();
+    w.ShowAndPaint();
     TMenuItem* settings = w.Heading("&Settings");
     ASSERT_EQ(TMenuWindow::Captions(settings), (std::vector<std::string>{"DIO &Interrupt Enable", "&Other"}));
     TMenuItem* entry = settings->Items(0);
@@ -233,8 +239,7 @@ TEST(HighlightMenu, PreviousAndNextWalkTheHeadingsEntriesWithWrapAroundSkippingF
     TBoardHighlight* a = w.Add("&A");
     TBoardHighlight* b = w.Add("&B");
     TBoardHighlight* c = w.Add("&C");
-    w.Form->ShowForm();
-    w.Paint();
+    w.ShowAndPaint();
     ASSERT_EQ(TMenuWindow::Captions(w.Heading("&Settings")),
               (std::vector<std::string>{"&Read me", "&A", "&B", "&C"}));
     ASSERT_FALSE(readme->OnClick.Assigned());
@@ -267,8 +272,7 @@ TEST(HighlightMenu, PreviousAndNextUnderASingleEntryReopenTheSameWindowPinned)
 {
     TMenuWindow w;
     TBoardHighlight* only = w.Add("&Gain", htCalibration);
-    w.Form->ShowForm();
-    w.Paint();
+    w.ShowAndPaint();
     for (const char* button : {"NextButton", "PreviousButton"}) {
         // From a preview: the step closes it and reopens it pinned.
         only->MouseEntered(false);
@@ -290,8 +294,7 @@ TEST(HighlightMenu, WithoutAMenuThereAreNoEntriesAndTheStepsDoNothing)
     TMenuWindow w;
     w.Board->SetMenu(nullptr);
     TBoardHighlight* h = w.Add("&A");
-    w.Form->ShowForm();
-    w.Paint();
+    w.ShowAndPaint();
     EXPECT_EQ(h->MenuEntry(), nullptr);
     h->MouseEntered(false);
     ASSERT_TRUE(WaitFor([&] { return Shown(h); }));
@@ -306,8 +309,7 @@ TEST(HighlightMenu, AnEntryNeverCallsADestroyedHighlight)
     TBoardHighlight* first = w.Add("&Linked");
     TBoardHighlight* second = w.Add("&Linked");
     TBoardHighlight* alone = w.Add("&Alone");
-    w.Form->ShowForm();
-    w.Paint();
+    w.ShowAndPaint();
     TMenuItem* settings = w.Heading("&Settings");
     TMenuItem* linked = first->MenuEntry();
     ASSERT_NE(linked, nullptr);
