@@ -7,8 +7,10 @@
 
 #include "controls/WinApi.h"
 #include "controls/WinControl.h"
+#include "forms/Application.h"
 #include "forms/Screen.h"
 #include "stdctrls/Button.h"
+#include "stdctrls/Menus.h"
 
 #include <algorithm>
 
@@ -31,6 +33,42 @@ const THighlightKind kKinds[] = {
     {clYellow, 0.5f, 0.75f, 1.0f, "&Settings"},
     {clRed, 0.5f, 0.75f, 1.0f, "&Calibration"},
 };
+
+// A title with neither letter nor "_" has an empty identifier form, and a bare number is no
+// component name: such entries are named Item1, Item2, ... instead.
+constexpr const char* kUnnamedEntryBase = "Item";
+
+// Where a new heading goes among the top-level items: before the first of these captions.
+struct THeadingOrder {
+    const char* Heading;
+    std::vector<std::string> Before;
+};
+const THeadingOrder kHeadingOrder[] = {
+    {"&Settings", {"&Calibration", "&Options", "&Help"}},
+    {"&Calibration", {"&Options", "&Help"}},
+    {"&Options", {"&Help"}},
+};
+
+int HeadingInsertIndex(const TMenuItem* root, const std::string& heading)
+{
+    for (const THeadingOrder& order : kHeadingOrder) {
+        if (heading != order.Heading)
+            continue;
+        for (int i = 0; i < root->Count(); ++i)
+            for (const std::string& before : order.Before)
+                if (root->Items(i)->Caption() == before)
+                    return i;
+    }
+    return root->Count();
+}
+
+// Whether choosing the item runs some highlight's MenuItemClick. Items of a stored menu under
+// the same heading run other handlers, or none.
+bool IsHighlightEntry(const TMenuItem* item)
+{
+    auto* target = static_cast<TBoardHighlight*>(item->OnClick.Data());
+    return target && item->OnClick == Method(&TBoardHighlight::MenuItemClick, target);
+}
 
 bool IsAsciiLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 bool IsAsciiDigit(char c) { return c >= '0' && c <= '9'; }
@@ -89,7 +127,7 @@ TBoardHighlight::TBoardHighlight(TComponent* owner)
     SetHighlightType(htSettings);
 }
 
-TBoardHighlight::~TBoardHighlight() = default;
+TBoardHighlight::~TBoardHighlight() { ReleaseMenuEntries(); }
 
 void TBoardHighlight::SetHighlightType(THighlightType value)
 {
@@ -137,6 +175,9 @@ void TBoardHighlight::PrepareHighlight()
     RenderBitmaps();
     if (TBoardImage* board = ParentBoardImage()) {
         FMenu = board->Menu();
+        // The menu usually goes before the highlights when the window is destroyed.
+        if (FMenu)
+            FMenu->FreeNotification(this);
         AddToMenu();
     } else {
         FMenu = nullptr;
@@ -256,8 +297,46 @@ void TBoardHighlight::Unlight()
     Invalidate();
 }
 
-// Built with the Settings menu: the assignment is then tested against the sibling highlights.
-void TBoardHighlight::SetRadioPanel(TRadioPanel* value) { FRadioPanel = value; }
+void TBoardHighlight::SetRadioPanel(TRadioPanel* value)
+{
+    if (value == FRadioPanel)
+        return;
+    if (!value) {
+        FRadioPanel = nullptr;
+        return;
+    }
+    TWinControl* parent = Parent();
+    if (parent) {
+        for (int i = 0; i < parent->ControlCount(); ++i) {
+            TControl* child = parent->Controls(i);
+            if (child == this || !IsExactly<TBoardHighlight>(child))
+                continue;
+            auto* other = static_cast<TBoardHighlight*>(child);
+            if (other->FRadioPanel != value || IsLinkedTo(other))
+                continue;
+            if (parent->IsDesigning())
+                Application->MessageBox(value->Name() + " has already been assigned to " + other->Name() + ".",
+                                        Application->Title(), MB_OK | MB_ICONERROR);
+            return;
+        }
+    }
+    FRadioPanel = value;
+    if (!parent || !IsDesigning() || IsLoading())
+        return;
+    // In the designer, offer to bring the rest of the group along; any parent will do here.
+    for (int i = 0; i < parent->ControlCount(); ++i) {
+        TControl* child = parent->Controls(i);
+        if (child == this || !IsLinkedTo(child))
+            continue;
+        auto* other = static_cast<TBoardHighlight*>(child);
+        if (other->FRadioPanel == value)
+            continue;
+        const std::string question = Name() + "'s RadioPanel property changed. Synchronize linked component " +
+                                     other->Name() + "?";
+        if (Application->MessageBox(question, Application->Title(), MB_YESNO | MB_ICONQUESTION) == IDYES)
+            other->LinkRadioPanel(value);
+    }
+}
 
 void TBoardHighlight::ShowPopup()
 {
@@ -327,16 +406,157 @@ void TBoardHighlight::DoneClick(TObject*)
         FPopup->Close();
 }
 
-// Built with the Settings menu: moves to the previous setting's popup window.
-void TBoardHighlight::PreviousClick(TObject*) {}
+void TBoardHighlight::PreviousClick(TObject*) { StepMenu(-1); }
 
-// Built with the Settings menu: moves to the next setting's popup window.
-void TBoardHighlight::NextClick(TObject*) {}
+void TBoardHighlight::NextClick(TObject*) { StepMenu(+1); }
 
-// Built with the Settings menu: adds the highlight's entry under its kind's heading.
-void TBoardHighlight::AddToMenu() {}
+void TBoardHighlight::StepMenu(int step)
+{
+    TMenuItem* entry = MenuEntry();
+    if (!entry)
+        return;
+    TMenuItem* heading = entry->Parent();
+    const int n = heading->Count();
+    const int j = heading->IndexOf(entry);
+    // Items that no highlight answers are stepped over: the walk goes through settings only.
+    // With no other entry it comes back to this one, which closes and reopens it.
+    TMenuItem* target = nullptr;
+    for (int k = 1; k <= n && !target; ++k) {
+        TMenuItem* candidate = heading->Items(((j + step * k) % n + n) % n);
+        if (IsHighlightEntry(candidate))
+            target = candidate;
+    }
+    if (!target)
+        return;
+    if (FPopup)
+        FPopup->Close();
+    target->OnClick(this);
+}
 
-// Built with the Settings menu: sets or clears the check mark of the highlight's entry.
-void TBoardHighlight::CheckMenuEntry(bool) {}
+TMenuItem* TBoardHighlight::MenuEntry() const
+{
+    if (!FMenu)
+        return nullptr;
+    const std::string heading = HighlightKind(FHighlightType).MenuHeading;
+    TMenuItem* root = FMenu->Items();
+    for (int i = 0; i < root->Count(); ++i) {
+        TMenuItem* top = root->Items(i);
+        if (top->Caption() != heading)
+            continue;
+        for (int k = 0; k < top->Count(); ++k)
+            if (top->Items(k)->Caption() == FTitle)
+                return top->Items(k);
+    }
+    return nullptr;
+}
+
+TMenuItem* TBoardHighlight::NewMenuItem(const std::string& caption, const std::string& base) const
+{
+    // Without an owner of its own, the menu keeps its items.
+    TComponent* owner = FMenu->Owner() ? FMenu->Owner() : static_cast<TComponent*>(FMenu);
+    auto* item = new TMenuItem(owner);
+    int n = 1;
+    while (owner->FindComponent(base + std::to_string(n)))
+        ++n;
+    item->SetName(base + std::to_string(n));
+    item->SetCaption(caption);
+    return item;
+}
+
+void TBoardHighlight::AddToMenu()
+{
+    if (!FMenu)
+        return;
+    const std::string heading = HighlightKind(FHighlightType).MenuHeading;
+    TMenuItem* root = FMenu->Items();
+    TMenuItem* top = nullptr;
+    for (int i = 0; i < root->Count() && !top; ++i)
+        if (root->Items(i)->Caption() == heading)
+            top = root->Items(i);
+    if (top) {
+        // A linked highlight (or one of the same title and kind) has added the entry already.
+        for (int k = 0; k < top->Count(); ++k)
+            if (top->Items(k)->Caption() == FTitle)
+                return;
+    } else {
+        // The heading's component name is its caption's word: "&Settings" gives Settings1.
+        top = NewMenuItem(heading, PlainTitleOf(heading));
+        root->Insert(HeadingInsertIndex(root, heading), top);
+    }
+    if (FTitle.empty())
+        return;
+    TMenuItem* entry = NewMenuItem(FTitle, FTitleIdent.empty() ? kUnnamedEntryBase : FTitleIdent);
+    AdoptMenuEntry(entry);
+    top->Add(entry);
+}
+
+void TBoardHighlight::AdoptMenuEntry(TMenuItem* entry)
+{
+    entry->OnClick = Method(&TBoardHighlight::MenuItemClick, this);
+    FMenuEntries.push_back(entry);
+    entry->FreeNotification(this);
+}
+
+void TBoardHighlight::ReleaseMenuEntries()
+{
+    const std::vector<TMenuItem*> entries = std::move(FMenuEntries);
+    FMenuEntries.clear();
+    TWinControl* parent = Parent();
+    for (TMenuItem* entry : entries) {
+        entry->RemoveFreeNotification(this);
+        // Another highlight of the entry's group takes it over; one that is itself going (its
+        // parent is taking its children down) will pass it on again or remove it.
+        TBoardHighlight* heir = nullptr;
+        for (int i = 0; parent && i < parent->ControlCount() && !heir; ++i) {
+            TControl* child = parent->Controls(i);
+            auto* other = static_cast<TBoardHighlight*>(child);
+            if (child != this && IsExactly<TBoardHighlight>(child) && other->FHighlightType == FHighlightType &&
+                other->FTitle == entry->Caption())
+                heir = other;
+        }
+        if (heir) {
+            heir->FMenu = FMenu;
+            if (FMenu)
+                FMenu->FreeNotification(heir);
+            heir->AdoptMenuEntry(entry);
+        } else {
+            delete entry;  // leaves its heading and its owner
+        }
+    }
+    if (FMenu)
+        FMenu->RemoveFreeNotification(this);
+}
+
+void TBoardHighlight::Notification(TComponent* component)
+{
+    TGraphicControl::Notification(component);
+    if (component == FMenu)
+        FMenu = nullptr;
+    std::erase(FMenuEntries, component);
+}
+
+void TBoardHighlight::CheckMenuEntry(bool value)
+{
+    if (TMenuItem* entry = MenuEntry())
+        entry->SetChecked(value);
+}
+
+void TBoardHighlight::MenuItemClick(TObject* sender)
+{
+    if (IsExactly<TMenuItem>(sender) && static_cast<TMenuItem*>(sender)->Checked()) {
+        if (FPopup) {
+            FPopup->Close();
+        } else {
+            for (TBoardHighlight* h : LinkedHighlights())
+                if (h->FPopup)
+                    h->MenuItemClick(sender);
+        }
+        return;
+    }
+    MouseEntered(false);
+    PinPopup();
+    // Pinned by now, so the popup window stays open.
+    MouseLeft(false);
+}
 
 }  // namespace setupctrls

@@ -15,6 +15,7 @@
 
 namespace platform {
 class TMainMenu;
+class TMenuItem;
 }
 
 namespace setupctrls {
@@ -48,7 +49,11 @@ public:
     THighlightType HighlightType() const { return FHighlightType; }
     void SetHighlightType(THighlightType value);
     TRadioPanel* RadioPanel() const { return FRadioPanel; }
+    // Refused (the old panel stays) when a sibling highlight that is not linked to this one
+    // already shows the panel: a panel can stand in one popup window only.
     void SetRadioPanel(TRadioPanel* value);
+    // Stores the panel without any test: the designer's way to bring a linked highlight along.
+    void LinkRadioPanel(TRadioPanel* value) { FRadioPanel = value; }
     const std::string& Title() const { return FTitle; }
     void SetTitle(const std::string& value);
     // The title without "&": the popup window's caption.
@@ -98,12 +103,20 @@ public:
     void PreviousClick(TObject* sender);
     void NextClick(TObject* sender);
 
-    // The highlight's entry in the main menu.
+    // The highlight's entry in the main menu: under the heading of its kind, captioned with
+    // its Title; linked highlights share one. The menu items belong to the menu's owner.
     void AddToMenu();
+    // The entry's check mark shows that the group's popup window is pinned.
     void CheckMenuEntry(bool value);
+    // The entry's OnClick: a checked entry closes the popup window, anything else opens and
+    // pins it. Previous and Next call it with the highlight as Sender.
+    void MenuItemClick(TObject* sender);
+    // The first entry under this kind's headings captioned with the Title, or none.
+    TMenuItem* MenuEntry() const;
 
 protected:
     void Paint() override;
+    void Notification(TComponent* component) override;
 
 private:
     void RenderBitmaps();
@@ -114,6 +127,16 @@ private:
     // Whether a child of the parent board image is linked to this highlight: exactly a
     // TBoardHighlight, with the same Title and HighlightType (this one included).
     bool IsLinkedTo(const TControl* control) const;
+    // A menu item owned by the menu's owner, named base + the smallest free number.
+    TMenuItem* NewMenuItem(const std::string& caption, const std::string& base) const;
+    // Binds an entry's OnClick to this highlight and remembers it, so that the entry never
+    // calls a highlight that has gone.
+    void AdoptMenuEntry(TMenuItem* entry);
+    // Called on destruction: each entry this highlight answers goes to another highlight of
+    // its group, or out of the menu when none is left.
+    void ReleaseMenuEntries();
+    // Previous (-1) and Next (+1): the neighbouring entry under the same heading, wrapping.
+    void StepMenu(int step);
 
     std::unique_ptr<TBitmap> FIdleBitmap;
     std::unique_ptr<TBitmap> FSelectedBitmap;
@@ -134,6 +157,8 @@ private:
     bool FPinned = false;
     TRadioPanel* FRadioPanel = nullptr;
     bool FPopupActive = false;
+    // The menu entries whose OnClick runs this highlight's MenuItemClick.
+    std::vector<TMenuItem*> FMenuEntries;
 };
 
 // The title forms: without "&", and as an identifier.

@@ -25,6 +25,13 @@ TComponent::TComponent(TComponent* owner)
 TComponent::~TComponent()
 {
     FComponentState |= csDestroying;
+    // Those holding references across owners hear first, while this object is still whole.
+    while (!FFreeNotifies.empty()) {
+        TComponent* other = FFreeNotifies.back();
+        FFreeNotifies.pop_back();
+        other->UnlinkFreeNotify(this);
+        other->Notification(this);
+    }
     DestroyComponents();
     if (FOwner)
         FOwner->RemoveComponent(this);
@@ -73,6 +80,30 @@ void TComponent::Loaded() { SetLoading(false); }
 void TComponent::SetParentComponent(TComponent*) {}
 
 void TComponent::Notification(TComponent*) {}
+
+void TComponent::FreeNotification(TComponent* component)
+{
+    if (!component || component == this)
+        return;
+    if (std::find(FFreeNotifies.begin(), FFreeNotifies.end(), component) == FFreeNotifies.end())
+        FFreeNotifies.push_back(component);
+    if (std::find(component->FFreeNotifies.begin(), component->FFreeNotifies.end(), this) ==
+        component->FFreeNotifies.end())
+        component->FFreeNotifies.push_back(this);
+}
+
+void TComponent::RemoveFreeNotification(TComponent* component)
+{
+    if (!component)
+        return;
+    UnlinkFreeNotify(component);
+    component->UnlinkFreeNotify(this);
+}
+
+void TComponent::UnlinkFreeNotify(TComponent* component)
+{
+    FFreeNotifies.erase(std::remove(FFreeNotifies.begin(), FFreeNotifies.end(), component), FFreeNotifies.end());
+}
 
 void TComponent::InsertComponent(TComponent* component)
 {

@@ -48,6 +48,12 @@ public:
     // menu items as the item they belong under.
     virtual void SetParentComponent(TComponent* parent);
 
+    // Asks that `component` get Notification(this) when this component is destroyed, whoever
+    // owns either of them: a reference across owners can then be cleared before it dangles.
+    // The link goes both ways, so whichever of the two is destroyed first tells the other.
+    void FreeNotification(TComponent* component);
+    void RemoveFreeNotification(TComponent* component);
+
 protected:
     // Destroys the owned components now, newest first, rather than at the end of destruction.
     void DestroyComponents();
@@ -57,12 +63,14 @@ protected:
 private:
     void InsertComponent(TComponent* component);
     void RemoveComponent(TComponent* component);
+    void UnlinkFreeNotify(TComponent* component);
 
     TComponent* FOwner = nullptr;
     std::string FName;
     int FTag = 0;
     std::uint8_t FComponentState = 0;
     std::vector<TComponent*> FComponents;
+    std::vector<TComponent*> FFreeNotifies;
 };
 
 }  // namespace platform

@@ -259,3 +259,32 @@ e2e_locate_board() {
   BOARD_Y=$((top + y - 1))
   BOARD_SIZE="${w}x${h}"
 }
+
+# True once the board photograph is on screen at its full size in the main window (MAIN_X, MAIN_Y,
+# MAIN_W, MAIN_H); sets what e2e_locate_board sets.
+e2e_board_found() {
+  e2e_locate_board "$(e2e_screenshot startup)" "$MAIN_X" "$MAIN_Y" "$MAIN_W" "$MAIN_H"
+  [[ "$BOARD_SIZE" == "${BOARD_W}x${BOARD_H}" ]]
+}
+
+# Starts $APP and waits for its maximised main window with the board painted (the first paint is
+# also when the highlights prepare themselves). Sets APP_PID, MAIN, MAIN_X/Y/W/H, SPOT_X/Y (empty
+# white background, away from the board and every popup; the pointer is left there) and BOARD_*.
+# shellcheck disable=SC2034  # read by the calling script
+e2e_start_main() {
+  e2e_log "starting $APP"
+  "$APP" >"$E2E_WORKDIR/app.log" 2>&1 </dev/null &
+  APP_PID=$!
+  e2e_track "$APP_PID"
+  MAIN="$(e2e_wait_window Setup 20)" || e2e_fail "no visible window named 'Setup' within 20 s"
+  e2e_wait_until 20 e2e_is_maximised "$MAIN" || e2e_fail "main window never became maximised"
+  e2e_dismiss_help
+  e2e_window_geometry "$MAIN"
+  MAIN_X=$WIN_X MAIN_Y=$WIN_Y MAIN_W=$WIN_W MAIN_H=$WIN_H
+  SPOT_X=$((MAIN_X + 10))
+  SPOT_Y=$((MAIN_Y + MAIN_H - 10))
+  xdotool mousemove "$SPOT_X" "$SPOT_Y"
+  e2e_wait_until 20 e2e_board_found ||
+    e2e_fail "board not found on screen (got '${BOARD_SIZE:-none}'); see startup.png"
+  e2e_log "board at +${BOARD_X}+${BOARD_Y}"
+}

@@ -33,28 +33,8 @@ INDICATOR="12x13+59+34"
 
 e2e_start_x 1280x1024x24
 
-e2e_log "starting $APP"
-"$APP" >"$E2E_WORKDIR/app.log" 2>&1 </dev/null &
-APP_PID=$!
-e2e_track "$APP_PID"
-
-MAIN="$(e2e_wait_window Setup 20)" || e2e_fail "no visible window named 'Setup' within 20 s"
-e2e_wait_until 20 e2e_is_maximised "$MAIN" || e2e_fail "main window never became maximised"
-e2e_dismiss_help
-e2e_window_geometry "$MAIN"
-MAIN_X=$WIN_X MAIN_Y=$WIN_Y MAIN_W=$WIN_W MAIN_H=$WIN_H
-
-# Empty white background of the main window, well away from the board and from every popup.
-SPOT_X=$((MAIN_X + 10))
-SPOT_Y=$((MAIN_Y + MAIN_H - 10))
-xdotool mousemove "$SPOT_X" "$SPOT_Y"
-
-board_found() {
-  e2e_locate_board "$(e2e_screenshot startup)" "$MAIN_X" "$MAIN_Y" "$MAIN_W" "$MAIN_H"
-  [[ "$BOARD_SIZE" == "${BOARD_W}x${BOARD_H}" ]]
-}
-e2e_wait_until 20 board_found || e2e_fail "board not found on screen (got '${BOARD_SIZE:-none}'); see startup.png"
-e2e_log "board at +${BOARD_X}+${BOARD_Y}"
+e2e_start_main
+board_found() { e2e_board_found; }
 
 hover() { # name left top w h
   xdotool mousemove "$((BOARD_X + $2 + $4 / 2))" "$((BOARD_Y + $3 + $5 / 2))"

@@ -82,6 +82,51 @@ TEST(Component, OwnerDestroysWhatItOwnsAndNamesAreUnique)
     delete owner;   // takes first and, through it, the grandchild
 }
 
+// Holds a reference to a component of another owner and hears when it goes.
+class TWatcher : public TComponent {
+public:
+    using TComponent::TComponent;
+    TComponent* Watched = nullptr;
+    int Heard = 0;
+
+protected:
+    void Notification(TComponent* component) override
+    {
+        if (component == Watched) {
+            Watched = nullptr;
+            ++Heard;
+        }
+    }
+};
+
+TEST(Component, FreeNotificationReachesAcrossOwnersAndEitherSideMayGoFirst)
+{
+    TComponent ownerA(nullptr), ownerB(nullptr);
+    auto* watcher = new TWatcher(&ownerA);
+    auto* watched = new TComponent(&ownerB);
+    watcher->Watched = watched;
+    watched->FreeNotification(watcher);
+    watched->FreeNotification(watcher);  // asking twice still tells once
+    delete watched;
+    EXPECT_EQ(watcher->Watched, nullptr);
+    EXPECT_EQ(watcher->Heard, 1);
+
+    // The watcher goes first: the watched one must not call it later.
+    watched = new TComponent(&ownerB);
+    watched->FreeNotification(watcher);
+    delete watcher;
+    delete watched;  // under a sanitizer or valgrind a stale link shows here
+
+    // Removed: no call at all.
+    auto* quiet = new TWatcher(&ownerA);
+    watched = new TComponent(&ownerB);
+    quiet->Watched = watched;
+    watched->FreeNotification(quiet);
+    watched->RemoveFreeNotification(quiet);
+    delete watched;
+    EXPECT_EQ(quiet->Heard, 0);
+}
+
 TEST(BitBlt, CopiesClippedBlocksAndOverlappingRowsWithinOneImage)
 {
     TBitmap src;
