@@ -69,4 +69,16 @@ private:
 template <>
 const TEnumInfo& EnumInfoOf<TScrollStyle>();
 
+// The published face the text boxes share; a box adds its own before Build().
+template <class C>
+TClassBuilder<C, TCustomMemo> MemoClassBuilder(std::string name)
+{
+    TClassBuilder<C, TCustomMemo> builder(std::move(name));
+    builder.Publish({"Anchors", "Enabled", "Font", "TabOrder", "Visible"})
+        .Publish({"Color"}).Default(std::int64_t(clWindow))
+        .Publish({"TabStop"}).Default(true)
+        .Publish({"Lines", "ReadOnly", "ScrollBars", "WordWrap"});
+    return builder;
+}
+
 }  // namespace platform

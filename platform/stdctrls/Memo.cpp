@@ -51,12 +51,7 @@ private:
 
 const TClassInfo& TMemo::StaticClass()
 {
-    static const TClassInfo info = TClassBuilder<TMemo, TCustomMemo>("TMemo")
-        .Publish({"Anchors", "Enabled", "Font", "TabOrder", "Visible"})
-        .Publish({"Color"}).Default(std::int64_t(clWindow))
-        .Publish({"TabStop"}).Default(true)
-        .Publish({"Lines", "ReadOnly", "ScrollBars", "WordWrap"})
-        .Build();
+    static const TClassInfo info = MemoClassBuilder<TMemo>("TMemo").Build();
     return info;
 }
 

@@ -76,12 +76,7 @@ private:
 
 const TClassInfo& TRichEdit::StaticClass()
 {
-    static const TClassInfo info = TClassBuilder<TRichEdit, TCustomMemo>("TRichEdit")
-        .Publish({"Anchors", "Enabled", "Font", "TabOrder", "Visible"})
-        .Publish({"Color"}).Default(std::int64_t(clWindow))
-        .Publish({"TabStop"}).Default(true)
-        .Publish({"Lines", "ReadOnly", "ScrollBars", "WordWrap"})
-        .Build();
+    static const TClassInfo info = MemoClassBuilder<TRichEdit>("TRichEdit").Build();
     return info;
 }
 

@@ -267,20 +267,28 @@ e2e_board_found() {
   [[ "$BOARD_SIZE" == "${BOARD_W}x${BOARD_H}" ]]
 }
 
-# Starts $APP and waits for its maximised main window with the board painted (the first paint is
-# also when the highlights prepare themselves). Sets APP_PID, MAIN, MAIN_X/Y/W/H, SPOT_X/Y (empty
-# white background, away from the board and every popup; the pointer is left there) and BOARD_*.
+# Starts $APP (its output into the named log) and waits for its maximised main window. Sets
+# APP_PID, MAIN and MAIN_X/Y/W/H.
 # shellcheck disable=SC2034  # read by the calling script
-e2e_start_main() {
+e2e_launch() {
+  local log="${1:-app.log}"
   e2e_log "starting $APP"
-  "$APP" >"$E2E_WORKDIR/app.log" 2>&1 </dev/null &
+  "$APP" >"$E2E_WORKDIR/$log" 2>&1 </dev/null &
   APP_PID=$!
   e2e_track "$APP_PID"
   MAIN="$(e2e_wait_window Setup 20)" || e2e_fail "no visible window named 'Setup' within 20 s"
   e2e_wait_until 20 e2e_is_maximised "$MAIN" || e2e_fail "main window never became maximised"
-  e2e_dismiss_help
   e2e_window_geometry "$MAIN"
   MAIN_X=$WIN_X MAIN_Y=$WIN_Y MAIN_W=$WIN_W MAIN_H=$WIN_H
+}
+
+# e2e_launch, then closes the help window and waits for the board to be painted (the first paint
+# is also when the highlights prepare themselves). Sets SPOT_X/Y (empty white background, away
+# from the board and every popup; the pointer is left there) and BOARD_* as well.
+# shellcheck disable=SC2034  # read by the calling script
+e2e_start_main() {
+  e2e_launch
+  e2e_dismiss_help
   SPOT_X=$((MAIN_X + 10))
   SPOT_Y=$((MAIN_Y + MAIN_H - 10))
   xdotool mousemove "$SPOT_X" "$SPOT_Y"

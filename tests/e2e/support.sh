@@ -27,15 +27,7 @@ POPUP_CAPTION="Counter Interrupt Enable"
 
 e2e_start_x 1280x1024x24
 
-e2e_log "starting $APP"
-"$APP" >"$E2E_WORKDIR/app.log" 2>&1 </dev/null &
-APP_PID=$!
-e2e_track "$APP_PID"
-
-MAIN="$(e2e_wait_window Setup 20)" || e2e_fail "no visible window named 'Setup' within 20 s"
-e2e_wait_until 20 e2e_is_maximised "$MAIN" || e2e_fail "main window never became maximised"
-e2e_window_geometry "$MAIN"
-MAIN_X=$WIN_X MAIN_Y=$WIN_Y MAIN_W=$WIN_W MAIN_H=$WIN_H
+e2e_launch
 e2e_log "main window client ${MAIN_W}x${MAIN_H}+${MAIN_X}+${MAIN_Y}"
 
 visible() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1; }
