@@ -1,10 +1,11 @@
-// The published face of the board controls: which properties a layout may set, their declared
+// The published face of the board controls and the setup supporter: which properties a layout may set, their declared
 // defaults (a layout leaves out a value equal to its default), and that a new control starts at
 // them, since a layout that leaves a property out relies on the constructor to give its default.
 
 #include "BoardHighlight.h"
 #include "BoardImage.h"
 #include "RadioPanel.h"
+#include "SetupSupporter.h"
 #include "TwoJumper.h"
 
 #include "core/ClassInfo.h"
@@ -126,6 +127,24 @@ std::vector<TClassCase> Cases()
                     {"Enabled", Bool(true)}, {"Constraints", kNoDefault}, {"ParentShowHint", Bool(true)},
                     {"ShowHint", kNoDefault}, {"Visible", Bool(true)}}),
               mouse)},
+        {&TSetupSupporter::StaticClass(),
+         {{"Name", kNoDefault},
+          {"Tag", Int(0)},
+          {"CompanyName", TPropValue(std::string())},
+          {"CardNameA", TPropValue(std::string())},
+          {"CardNameB", TPropValue(std::string())},
+          {"UseCardNameB", Bool(false)},
+          {"CallHow", TPropValue(std::string())},
+          {"MultiPort", Bool(false)},
+          {"Channels", Int(8)},
+          // A layout therefore always stores the constructor's True.
+          {"ChangeButtons", Bool(false), TPropValue(true)},
+          {"bSeries", Bool(true)},
+          {"OnBeginCalib", kNoDefault},
+          {"OnGetCardString", kNoDefault},
+          {"OnGetCalibString", kNoDefault},
+          {"OnStopButtonClick", kNoDefault},
+          {"OnStartButtonClick", kNoDefault}}},
     };
 }
 
@@ -139,7 +158,7 @@ std::set<std::string> PublishedNames(const TClassInfo& cls)
     return names;
 }
 
-TEST(PublishedProperties, BoardControlsPublishTheirListWithTheDeclaredDefaults)
+TEST(PublishedProperties, ComponentsPublishTheirListWithTheDeclaredDefaults)
 {
     for (const TClassCase& c : Cases()) {
         const TClassInfo& cls = *c.Class;
