@@ -3,12 +3,16 @@
 #include "HelpForm.h"
 #include "TechForm.h"
 
+#include "core/StringList.h"
 #include "forms/Application.h"
 #include "forms/Form.h"
 #include "graphics/Font.h"
+#include "stdctrls/Button.h"
+#include "stdctrls/CustomMemo.h"
 #include "stdctrls/Label.h"
 
 #include <stdexcept>
+#include <string>
 
 namespace setupctrls {
 
@@ -17,6 +21,19 @@ constexpr std::uintptr_t kTimerId = 1;
 constexpr unsigned kTimerInterval = 100;  // ms
 constexpr const char* kHeaderFontName = "Tahoma";
 constexpr int kHeaderFontSize = 18;
+
+// The calibration cycle's two warnings: on top of everything and in front, since the host's
+// windows may well be behind another program while the cycle runs unattended.
+constexpr const char* kNoCalibStringText = "Error: calibration begun, but OnGetCalibString isn't assigned.";
+constexpr const char* kNoCalibStringTitle = "OnGetCalibString Not Assigned";
+constexpr unsigned kNoCalibStringFlags = MB_OK | MB_ICONEXCLAMATION | MB_SETFOREGROUND | MB_TOPMOST;
+constexpr const char* kTotalFailureText =
+    "Total A/D failure. The card may not be installed, or it may be installed at a different base address.";
+constexpr const char* kTotalFailureTitle = "Total A/D failure";
+// Cancel is the default: an unattended Enter must not keep a broken cycle going.
+constexpr unsigned kTotalFailureFlags =
+    MB_RETRYCANCEL | MB_ICONEXCLAMATION | MB_DEFBUTTON2 | MB_SETFOREGROUND | MB_TOPMOST;
+constexpr const char* kStartCaption = "Start";
 }  // namespace
 
 const TClassInfo& TSetupSupporter::StaticClass()
@@ -132,8 +149,32 @@ void TSetupSupporter::UpdateTimer()
 
 void TSetupSupporter::SetCalibrating(bool value)
 {
+    if (value == FCalibrating)
+        return;
     FCalibrating = value;
     UpdateTimer();
+}
+
+void TSetupSupporter::AddCalibGroup(TCustomMemo** display, TButton** button, TControl** hideControl)
+{
+    if (!display || !button || !hideControl)
+        throw std::invalid_argument("AddCalibGroup takes the addresses of the host's variables for the display, "
+                                    "the button and the control to hide; a variable may hold no control, "
+                                    "but its address is needed");
+    FCalibGroups.push_back({display, button, hideControl});
+}
+
+void TSetupSupporter::StopCalibration()
+{
+    if (FChangeButtons) {
+        for (const TCalibGroup& group : FCalibGroups) {
+            if (TButton* button = *group.Button) {
+                button->OnClick = OnStartButtonClick;
+                button->SetCaption(kStartCaption);
+            }
+        }
+    }
+    SetCalibrating(false);
 }
 
 void TSetupSupporter::SetOnBeginCalib(const TNotifyEvent& value)
@@ -168,7 +209,48 @@ void TSetupSupporter::TimerTick()
         UpdateTimer();
         return;
     }
-    // A calibration pass comes with the calibration displays; until then a tick does nothing.
+    CalibrationPass();
+}
+
+void TSetupSupporter::CalibrationPass()
+{
+    if (FOnBeginCalib)
+        FOnBeginCalib(this);
+    // Each box below switches the cycle off before it opens: a box is modal, and no pass may
+    // start while it is up.
+    if (!OnGetCalibString) {
+        SetCalibrating(false);
+        Application->MessageBox(kNoCalibStringText, kNoCalibStringTitle, kNoCalibStringFlags);
+        StopCalibration();
+        return;
+    }
+    for (const TCalibGroup& group : FCalibGroups)
+        if (TControl* control = *group.HideControl)
+            control->Hide();
+
+    // Stays True unless some channel gives a usable reading; the handler only ever clears it.
+    bool itsAllBad = true;
+    for (unsigned channel = 0; channel < FChannels; ++channel) {
+        const auto number = std::uint8_t(channel);
+        ShowChannelText(number, OnGetCalibString(this, number, itsAllBad));
+    }
+    if (!itsAllBad)
+        return;  // the timer runs on, and its next tick is the next pass
+
+    SetCalibrating(false);
+    if (Application->MessageBox(kTotalFailureText, kTotalFailureTitle, kTotalFailureFlags) == IDRETRY)
+        SetCalibrating(true);
+    else
+        StopCalibration();
+}
+
+void TSetupSupporter::ShowChannelText(std::uint8_t channel, const std::string& text)
+{
+    const std::string line = "Channel " + std::to_string(channel) + '\t' + text;
+    // A display with too few lines raises the list's index error, which the tick reports.
+    for (const TCalibGroup& group : FCalibGroups)
+        if (TCustomMemo* display = *group.Display)
+            display->Lines()->Put(channel, line);
 }
 
 void TSetupSupporter::CloseButtonClick(TObject* sender)

@@ -4,6 +4,8 @@
 // later) and the technical-support window. A hidden window's timer paces the help window and,
 // for cards with analog inputs, the calibration cycle.
 
+#include "CalibGroup.h"
+
 #include "controls/WinApi.h"
 #include "core/ClassInfo.h"
 #include "core/Component.h"
@@ -11,8 +13,12 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace platform {
+class TButton;
+class TControl;
+class TCustomMemo;
 class TForm;
 class TLabel;
 }  // namespace platform
@@ -49,8 +55,21 @@ public:
     // The card name every text uses: CardNameB or CardNameA.
     const std::string& CardName() const { return FUseCardNameB ? FCardNameB : FCardNameA; }
 
+    // The calibration cycle runs: every timer tick without help pending is one calibration pass.
+    // Setting a different value starts or stops the timer; setting the same one does nothing.
     bool Calibrating() const { return FCalibrating; }
     void SetCalibrating(bool value);
+    // Registers one group of the host's calibration controls by the addresses of the variables
+    // that hold them; each pass reads the variables again, and skips a variable that holds no
+    // control. The addresses themselves must not be null (std::invalid_argument).
+    void AddCalibGroup(TCustomMemo** display, TButton** button, TControl** hideControl);
+    const std::vector<TCalibGroup>& CalibGroups() const { return FCalibGroups; }
+    // Switches the cycle on: its passes begin at the next tick. The host sets its own buttons to
+    // stop the cycle; StopCalibration hands them back as Start buttons.
+    void StartCalibration() { SetCalibrating(true); }
+    // Switches the cycle off; when ChangeButtons is set, every group's button reads "Start" again
+    // and calls OnStartButtonClick.
+    void StopCalibration();
     bool HelpPending() const { return FHelpPending; }
     HWND WindowHandle() const { return FWindowHandle; }
     // Called at the start of every calibration pass; setting it restarts a running timer.
@@ -96,6 +115,11 @@ protected:
 private:
     // The heading across the main window: the card name and whether it was found.
     std::string HeadingCaption(bool found) const;
+    // One tick of the running cycle: asks OnGetCalibString for every channel, shows the
+    // readings, and stops the cycle with a warning when no channel could be read.
+    void CalibrationPass();
+    // "Channel n<TAB>text" into line n of every group's display.
+    void ShowChannelText(std::uint8_t channel, const std::string& text);
     // The window everything is built on; an error when the application has none yet.
     TForm& MainWindow() const;
 
@@ -115,6 +139,7 @@ private:
     // Set while a tick runs: a modal message box opened inside it runs its own message loop, in
     // which the timer keeps ticking; those ticks must not stack another box on top.
     bool FInTimerTick = false;
+    std::vector<TCalibGroup> FCalibGroups;
 };
 
 }  // namespace setupctrls

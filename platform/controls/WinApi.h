@@ -54,16 +54,29 @@ bool KillTimer(HWND window, std::uintptr_t id);
 // What a hidden window does with a message it does not handle: nothing; the result is 0.
 std::intptr_t DefWindowProc(HWND window, unsigned msg, std::intptr_t wParam, std::intptr_t lParam);
 
-// Message-box flags and answers.
+// Message-box flags and answers. The flags are or-ed together from four groups: the buttons
+// (MB_TYPEMASK), the icon (MB_ICONMASK), which button is the default (MB_DEFMASK) and how the box
+// stands among the other windows.
 constexpr unsigned MB_OK = 0x00;
 constexpr unsigned MB_OKCANCEL = 0x01;
 constexpr unsigned MB_YESNOCANCEL = 0x03;
 constexpr unsigned MB_YESNO = 0x04;
 constexpr unsigned MB_RETRYCANCEL = 0x05;
+constexpr unsigned MB_TYPEMASK = 0x0F;
 constexpr unsigned MB_ICONERROR = 0x10;
 constexpr unsigned MB_ICONQUESTION = 0x20;
 constexpr unsigned MB_ICONWARNING = 0x30;
+constexpr unsigned MB_ICONEXCLAMATION = MB_ICONWARNING;
 constexpr unsigned MB_ICONINFORMATION = 0x40;
+constexpr unsigned MB_ICONMASK = 0xF0;
+constexpr unsigned MB_DEFBUTTON1 = 0x000;
+constexpr unsigned MB_DEFBUTTON2 = 0x100;
+constexpr unsigned MB_DEFBUTTON3 = 0x200;
+constexpr unsigned MB_DEFMASK = 0xF00;
+// Brought to the foreground and activated, even when the program is not the active one.
+constexpr unsigned MB_SETFOREGROUND = 0x10000;
+// Above every window that is not itself on top, including other programs' windows.
+constexpr unsigned MB_TOPMOST = 0x40000;
 
 constexpr int IDOK = 1;
 constexpr int IDCANCEL = 2;

@@ -10,6 +10,30 @@ const TClassInfo& TStringList::StaticClass()
     return info;
 }
 
+EStringListError::EStringListError(int index)
+    : std::out_of_range("List index out of bounds (" + std::to_string(index) + ")")
+{
+}
+
+void TStringList::CheckIndex(int index) const
+{
+    if (index < 0 || index >= Count())
+        throw EStringListError(index);
+}
+
+const std::string& TStringList::operator[](int index) const
+{
+    CheckIndex(index);
+    return FItems[std::size_t(index)];
+}
+
+void TStringList::Put(int index, std::string line)
+{
+    CheckIndex(index);
+    FItems[std::size_t(index)] = std::move(line);
+    Changed();
+}
+
 void TStringList::Add(std::string line)
 {
     FItems.push_back(std::move(line));

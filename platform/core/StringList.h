@@ -4,16 +4,25 @@
 #include "core/Event.h"
 #include "core/Object.h"
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 namespace platform {
 
+// An index that names no line of a list: "List index out of bounds (n)".
+class EStringListError : public std::out_of_range {
+public:
+    explicit EStringListError(int index);
+};
+
 class TStringList : public TPersistent {
     PLATFORM_CLASS(TStringList)
 public:
     int Count() const { return int(FItems.size()); }
-    const std::string& operator[](int index) const { return FItems.at(std::size_t(index)); }
+    // Raise EStringListError for an index outside 0 .. Count() - 1.
+    const std::string& operator[](int index) const;
+    void Put(int index, std::string line);
     const std::vector<std::string>& Items() const { return FItems; }
 
     void Add(std::string line);
@@ -35,6 +44,8 @@ protected:
     virtual void Changed();
 
 private:
+    void CheckIndex(int index) const;
+
     std::vector<std::string> FItems;
 };
 

@@ -12,6 +12,9 @@
 #include <QMessageBox>
 #include <QTimer>
 
+#include <utility>
+#include <vector>
+
 namespace platform {
 
 namespace {
@@ -126,12 +129,24 @@ void TApplication::HandleException(const std::exception& error)
     MessageBox(error.what(), FTitle.empty() ? "Error" : FTitle, MB_OK | MB_ICONERROR);
 }
 
+TMessageBoxHook TApplication::SetMessageBoxHook(TMessageBoxHook hook)
+{
+    std::swap(FMessageBoxHook, hook);
+    return hook;
+}
+
 int TApplication::MessageBox(const std::string& text, const std::string& caption, unsigned flags)
 {
+    if (FMessageBoxHook) {
+        // A copy: the hook may replace itself while it answers.
+        const TMessageBoxHook hook = FMessageBoxHook;
+        return hook(text, caption, flags);
+    }
+
     QMessageBox box;
     box.setWindowTitle(QString::fromStdString(caption));
     box.setText(QString::fromStdString(text));
-    switch (flags & 0xF0) {
+    switch (flags & MB_ICONMASK) {
     case MB_ICONERROR: box.setIcon(QMessageBox::Critical); break;
     case MB_ICONQUESTION: box.setIcon(QMessageBox::Question); break;
     case MB_ICONWARNING: box.setIcon(QMessageBox::Warning); break;
@@ -143,7 +158,7 @@ int TApplication::MessageBox(const std::string& text, const std::string& caption
         int Answer;
     };
     std::vector<Choice> choices;
-    switch (flags & 0x0F) {
+    switch (flags & MB_TYPEMASK) {
     case MB_OKCANCEL: choices = {{QMessageBox::Ok, IDOK}, {QMessageBox::Cancel, IDCANCEL}}; break;
     case MB_RETRYCANCEL: choices = {{QMessageBox::Retry, IDRETRY}, {QMessageBox::Cancel, IDCANCEL}}; break;
     case MB_YESNO: choices = {{QMessageBox::Yes, IDYES}, {QMessageBox::No, IDNO}}; break;
@@ -156,6 +171,19 @@ int TApplication::MessageBox(const std::string& text, const std::string& caption
     for (const Choice& c : choices)
         buttons |= c.Button;
     box.setStandardButtons(buttons);
+    // Counted in the order the buttons are listed; a default past the last button leaves the
+    // first one default, as the window system does.
+    const std::size_t defaultIndex = (flags & MB_DEFMASK) / MB_DEFBUTTON2;
+    box.setDefaultButton(choices[defaultIndex < choices.size() ? defaultIndex : 0].Button);
+    if (flags & MB_TOPMOST)
+        box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    if (flags & MB_SETFOREGROUND) {
+        // Once the box is up, so that it takes the keyboard even when another program is active.
+        QTimer::singleShot(0, &box, [&box] {
+            box.raise();
+            box.activateWindow();
+        });
+    }
     const int result = box.exec();
     for (const Choice& c : choices)
         if (result == c.Button)

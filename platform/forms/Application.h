@@ -6,6 +6,7 @@
 #include "core/Event.h"
 
 #include <exception>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -17,6 +18,7 @@ class TForm;
 
 using TIdleEvent = TEvent<TObject*, bool&>;
 using TExceptionEvent = TEvent<TObject*, const std::exception&>;
+using TMessageBoxHook = std::function<int(const std::string& text, const std::string& caption, unsigned flags)>;
 
 class TApplication : public TComponent {
     PLATFORM_CLASS(TApplication)
@@ -64,8 +66,15 @@ public:
     // Reports an error that nothing else handled: to OnException when assigned, else in a
     // message box.
     void HandleException(const std::exception& error);
-    // Shows a modal message box; returns the button chosen (IDOK, IDYES, ...).
+    // Shows a modal message box; returns the button chosen (IDOK, IDYES, ...). The flags are the
+    // MB_ values: buttons, icon, default button (MB_DEFBUTTON2 ...), MB_TOPMOST and
+    // MB_SETFOREGROUND. When a message-box hook is set, it answers instead and no box is shown.
     int MessageBox(const std::string& text, const std::string& caption, unsigned flags);
+    // The way to answer message boxes without a person: tests, or a host that runs unattended,
+    // set a hook that receives each box's text, caption and flags and returns the answer (IDOK,
+    // IDRETRY, ...) as if its button had been pressed. Returns the hook it replaces, so that a
+    // test can put that back; an empty hook shows real boxes again.
+    TMessageBoxHook SetMessageBoxHook(TMessageBoxHook hook);
 
     // The icon every window shows, from an image file or compiled-in resource.
     void SetIconResource(const std::string& path);
@@ -91,6 +100,7 @@ private:
     bool FTerminated = false;
     bool FInIdle = false;
     std::string FTitle;
+    TMessageBoxHook FMessageBoxHook;
 };
 
 extern TApplication* Application;

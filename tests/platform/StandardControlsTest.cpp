@@ -178,6 +178,27 @@ TEST(StandardControls, MemoLinesAndTextFollowEachOther)
     EXPECT_EQ(memo->Text(), "one\ntwo");
 }
 
+TEST(StandardControls, MemoLineReplacedByIndexOnlyWithinTheList)
+{
+    TShownForm w;
+    auto* memo = w.Add<TMemo>(8, 8, 180, 80);
+    memo->Lines()->SetItems({"first", "second"});
+    memo->Lines()->Put(1, "2nd");
+    EXPECT_EQ(EditOf(memo)->toPlainText(), "first\n2nd") << "the box shows the replaced line";
+
+    for (int index : {-1, 2, 7}) {
+        const std::string expected = "List index out of bounds (" + std::to_string(index) + ")";
+        try {
+            memo->Lines()->Put(index, "x");
+            ADD_FAILURE() << "no error for " << index;
+        } catch (const EStringListError& e) {
+            EXPECT_EQ(e.what(), expected);
+        }
+        EXPECT_THROW((void)(*memo->Lines())[index], EStringListError) << index;
+    }
+    EXPECT_EQ(memo->Lines()->Items(), (std::vector<std::string>{"first", "2nd"})) << "a refused line changes nothing";
+}
+
 TEST(StandardControls, MemoScrollBarsDecideWrapping)
 {
     struct Case {

@@ -27,6 +27,8 @@
 #include <functional>
 #include <memory>
 #include <stdexcept>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -174,33 +176,66 @@ TEST(SetupSupporter, WithoutTimersTheBuildEndsWithTheOutOfResourcesError)
 
 TEST(SetupSupporter, AnErrorInATickReachesTheApplicationsHandlerWhileLaterTicksWait)
 {
-    // The tick that shows the help window restarts the timer for the calibration cycle, and no
-    // timer is left: the error goes to the application's handler.
+    // Two errors a tick can raise with the calibration cycle running: the help tick restarting
+    // the timer when none is left, and a pass writing channel 1 into a display of one line. Each
+    // report waits for the user, as a message box does, and the timer ticks on meanwhile; those
+    // ticks must neither report again nor open a box. Every later tick is a pass, which fails
+    // each time, so a tick that got through would show here as a second report.
     TSupportedWindow w;
     w.Supporter->BuildWindows();
-    w.Supporter->SetCalibrating(true);
-    const int limit = TMessageWindow::TimerLimit();
-    TMessageWindow::SetTimerLimit(TMessageWindow::RunningTimers() - 1);
-    int reports = 0;
+    TCustomMemo* display = new TMemo(w.Main);
+    display->Lines()->Add("");
+    TButton* button = nullptr;
+    TControl* hide = nullptr;
+    w.Supporter->AddCalibGroup(&display, &button, &hide);
     struct TReporter {
-        int* Count;
         TSupportedWindow::TSupporterUnderTest* Supporter;
-        void Report(TObject*, const std::exception&)
+        std::vector<std::string> Reports;
+        int Boxes = 0;
+        void Report(TObject*, const std::exception& e)
         {
-            ++*Count;
-            // A report that waits for the user, as a message box does: more ticks arrive meanwhile.
+            Reports.push_back(e.what());
+            if (Reports.size() > 1)
+                return;  // a guard that failed: do not recurse without end
             TMessage tick{WM_TIMER, 1, 0, 0};
             Supporter->TimerWndProc(tick);
         }
-    } reporter{&reports, w.Supporter};
+        std::string Reading(TObject*, std::uint8_t, bool& itsAllBad)
+        {
+            itsAllBad = false;
+            return "ok";
+        }
+    } reporter{w.Supporter, {}};
+    const TMessageBoxHook previous = Application->SetMessageBoxHook([&](const std::string&, const std::string&, unsigned) {
+        ++reporter.Boxes;
+        return IDCANCEL;
+    });
     Application->OnException = Method(&TReporter::Report, &reporter);
+    w.Supporter->OnGetCalibString = Method(&TReporter::Reading, &reporter);
+    w.Supporter->StartCalibration();
     TMessage tick{WM_TIMER, 1, 0, 0};
+
+    const int limit = TMessageWindow::TimerLimit();
+    TMessageWindow::SetTimerLimit(TMessageWindow::RunningTimers() - 1);
     w.Supporter->TimerWndProc(tick);
-    Application->OnException.Clear();
     TMessageWindow::SetTimerLimit(limit);
-    EXPECT_EQ(reports, 1) << "the tick inside the report did not report again";
+    EXPECT_EQ(reporter.Reports, std::vector<std::string>{"Not enough timers available"});
     EXPECT_TRUE(w.Supporter->HelpForm->Visible());
     EXPECT_FALSE(w.Supporter->HelpPending());
+
+    w.Supporter->SetCalibrating(false);
+    w.Supporter->StartCalibration();  // the timer back, after the failed restart
+    reporter.Reports.clear();
+    w.Supporter->TimerWndProc(tick);
+    EXPECT_EQ(reporter.Reports, std::vector<std::string>{"List index out of bounds (1)"});
+    EXPECT_EQ(display->Lines()->Items(), std::vector<std::string>{"Channel 0\tok"}) << "the pass ended at the error";
+    EXPECT_TRUE(w.Supporter->Calibrating()) << "the cycle runs on";
+    w.Supporter->TimerWndProc(tick);
+    EXPECT_EQ(reporter.Reports.size(), 2u) << "and the next tick tries again";
+
+    Application->OnException.Clear();
+    (void)Application->SetMessageBoxHook(previous);
+    EXPECT_EQ(reporter.Boxes, 0);
 }
 
 TEST(SetupSupporter, OtherMessagesGoToTheDefaultProcedure)
