@@ -33,13 +33,13 @@ void TPCIForm::Build(const std::string& cardName, const TNotifyEvent& closeClick
     SetVisible(true);
     // The button is centred on the new window's outer width, before the window shrinks around its
     // children: afterwards it sits a pixel left of the centre of the client area.
-    const TSupportWindowParts parts = AddSupportWindowParts(*this, "PCIMemo", (Width() - kSupportButtonWidth) / 2, closeClick);
-    PCIMemo = parts.Memo;
-    CloseButton = parts.CloseButton;
+    const TSupportWindowPieces pieces = AddSupportWindowPieces(*this, "PCIMemo", (Width() - kSupportButtonWidth) / 2, closeClick);
+    PCIMemo = pieces.Memo;
+    CloseButton = pieces.CloseButton;
     PCIMemo->Font()->SetName(kMemoFontName);
     PCIMemo->Font()->SetSize(kMemoFontSize);
     PCIMemo->Font()->SetStyle(fsBold);
-    FitSupportWindow(*this, parts);
+    FitSupportWindow(*this, pieces);
 }
 
 }  // namespace setupctrls

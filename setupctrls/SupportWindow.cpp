@@ -12,38 +12,38 @@ constexpr int kButtonTop = 105;
 constexpr int kButtonHeight = 25;
 }  // namespace
 
-TSupportWindowParts AddSupportWindowParts(TForm& window, const char* memoName, int buttonLeft,
+TSupportWindowPieces AddSupportWindowPieces(TForm& window, const char* memoName, int buttonLeft,
                                           const TNotifyEvent& closeClick)
 {
     window.SetFormStyle(fsStayOnTop);
     // The window system places it; it keeps the size it gets here.
     window.SetPosition(poDefaultPosOnly);
 
-    TSupportWindowParts parts;
-    parts.Memo = new TMemo(&window);
-    parts.Memo->SetName(memoName);
-    parts.Memo->SetBounds(kMemoBounds.Left, kMemoBounds.Top, kMemoBounds.Width(), kMemoBounds.Height());
-    parts.Memo->SetReadOnly(true);
-    parts.Memo->SetScrollBars(ssVertical);
-    parts.Memo->SetParent(&window);
+    TSupportWindowPieces pieces;
+    pieces.Memo = new TMemo(&window);
+    pieces.Memo->SetName(memoName);
+    pieces.Memo->SetBounds(kMemoBounds.Left, kMemoBounds.Top, kMemoBounds.Width(), kMemoBounds.Height());
+    pieces.Memo->SetReadOnly(true);
+    pieces.Memo->SetScrollBars(ssVertical);
+    pieces.Memo->SetParent(&window);
 
-    parts.CloseButton = new TButton(&window);
-    parts.CloseButton->SetName("CloseButton");
-    parts.CloseButton->SetBounds(buttonLeft, kButtonTop, kSupportButtonWidth, kButtonHeight);
-    parts.CloseButton->SetCancel(true);
-    parts.CloseButton->SetCaption("Close");
-    parts.CloseButton->SetTabOrder(0);
-    parts.CloseButton->OnClick = closeClick;
-    parts.CloseButton->SetParent(&window);
-    return parts;
+    pieces.CloseButton = new TButton(&window);
+    pieces.CloseButton->SetName("CloseButton");
+    pieces.CloseButton->SetBounds(buttonLeft, kButtonTop, kSupportButtonWidth, kButtonHeight);
+    pieces.CloseButton->SetCancel(true);
+    pieces.CloseButton->SetCaption("Close");
+    pieces.CloseButton->SetTabOrder(0);
+    pieces.CloseButton->OnClick = closeClick;
+    pieces.CloseButton->SetParent(&window);
+    return pieces;
 }
 
-void FitSupportWindow(TForm& window, const TSupportWindowParts& parts)
+void FitSupportWindow(TForm& window, const TSupportWindowPieces& pieces)
 {
     window.SetAutoSize(true);
     window.SetAutoSize(false);
-    parts.Memo->SetAnchors({akLeft, akTop, akRight, akBottom});
-    parts.CloseButton->SetAnchors({akBottom});
+    pieces.Memo->SetAnchors({akLeft, akTop, akRight, akBottom});
+    pieces.CloseButton->SetAnchors({akBottom});
 }
 
 }  // namespace setupctrls

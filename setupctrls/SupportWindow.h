@@ -17,7 +17,7 @@ using namespace platform;
 // The Close button's width, for windows that centre it.
 inline constexpr int kSupportButtonWidth = 73;
 
-struct TSupportWindowParts {
+struct TSupportWindowPieces {
     TMemo* Memo = nullptr;
     TButton* CloseButton = nullptr;
 };
@@ -25,10 +25,10 @@ struct TSupportWindowParts {
 // Makes `window` a stay-on-top window that the window system places, and gives it a read-only
 // text box named `memoName` (vertical scroll bar, 305 × 89 at 8, 8) and a Cancel button "Close"
 // (tab order 0, 73 × 25 at buttonLeft, 105) that runs `closeClick`.
-TSupportWindowParts AddSupportWindowParts(TForm& window, const char* memoName, int buttonLeft,
+TSupportWindowPieces AddSupportWindowPieces(TForm& window, const char* memoName, int buttonLeft,
                                           const TNotifyEvent& closeClick);
 // The children's bounding box becomes the client area (both move 8 pixels up and left); then the
 // text box grows with the window and the button keeps its distance from the bottom.
-void FitSupportWindow(TForm& window, const TSupportWindowParts& parts);
+void FitSupportWindow(TForm& window, const TSupportWindowPieces& pieces);
 
 }  // namespace setupctrls

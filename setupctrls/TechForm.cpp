@@ -37,11 +37,11 @@ void TTechForm::Build(const std::string& text, const TNotifyEvent& closeClick)
 {
     SetName("TechForm");
     SetCaption(kCaption);
-    const TSupportWindowParts parts = AddSupportWindowParts(*this, "TechMemo", kButtonLeft, closeClick);
-    TechMemo = parts.Memo;
-    CloseButton = parts.CloseButton;
+    const TSupportWindowPieces pieces = AddSupportWindowPieces(*this, "TechMemo", kButtonLeft, closeClick);
+    TechMemo = pieces.Memo;
+    CloseButton = pieces.CloseButton;
     TechMemo->SetText(text);
-    FitSupportWindow(*this, parts);
+    FitSupportWindow(*this, pieces);
     CloseButton->SetLeft((ClientWidth() - kSupportButtonWidth) / 2);
 }
 
