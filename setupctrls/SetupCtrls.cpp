@@ -3,6 +3,7 @@
 #include "BoardHighlight.h"
 #include "BoardImage.h"
 #include "HelpForm.h"
+#include "PCIForm.h"
 #include "PopupForm.h"
 #include "RadioPanel.h"
 #include "SetupSupporter.h"
@@ -17,7 +18,8 @@ void RegisterSetupCtrls()
         for (const platform::TClassInfo* c : {&TBoardImage::StaticClass(), &TBoardHighlight::StaticClass(),
                                               &TTwoJumper::StaticClass(), &TRadioPanel::StaticClass(),
                                               &TPopupForm::StaticClass(), &TSetupSupporter::StaticClass(),
-                                              &THelpForm::StaticClass(), &TTechForm::StaticClass()})
+                                              &THelpForm::StaticClass(), &TTechForm::StaticClass(),
+                                              &TPCIForm::StaticClass()})
             platform::RegisterClass(*c);
         return true;
     }();

@@ -1,7 +1,10 @@
 #include "SetupSupporter.h"
 
 #include "HelpForm.h"
+#include "PCIForm.h"
 #include "TechForm.h"
+
+#include "LLBRAKMO.h"
 
 #include "core/StringList.h"
 #include "forms/Application.h"
@@ -10,6 +13,8 @@
 #include "stdctrls/Button.h"
 #include "stdctrls/CustomMemo.h"
 #include "stdctrls/Label.h"
+#include "stdctrls/Memo.h"
+#include "stdctrls/Menus.h"
 
 #include <stdexcept>
 #include <string>
@@ -34,6 +39,12 @@ constexpr const char* kTotalFailureTitle = "Total A/D failure";
 constexpr unsigned kTotalFailureFlags =
     MB_RETRYCANCEL | MB_ICONEXCLAMATION | MB_DEFBUTTON2 | MB_SETFOREGROUND | MB_TOPMOST;
 constexpr const char* kStartCaption = "Start";
+// The File menu is found by its exact caption, ampersand and case included.
+constexpr const char* kFileMenuCaption = "&File";
+constexpr const char* kNoCardText = "No Card Found";
+// More cards than any PC has slots for. A larger count can only come from a broken driver, and
+// asking the host for two billion lines would hang the program at start-up; the list stops here.
+constexpr std::int32_t kMaxCards = 256;
 }  // namespace
 
 const TClassInfo& TSetupSupporter::StaticClass()
@@ -121,14 +132,69 @@ void TSetupSupporter::BuildWindows()
     TechForm = new TTechForm(&main);
     TechForm->Build(TechSupportText(FCompanyName, FCallHow), Method(&TSetupSupporter::CloseButtonClick, this));
 
-    // The installed-cards window comes with the driver binding; until then a host that asks for
-    // it gets none, and the card counts as found.
+    // Only a host that can describe its cards gets the installed-cards window; without it the
+    // driver library is never touched, and the heading does not claim a card is missing.
+    bool found = true;
     PCIForm = nullptr;
-    const bool found = true;
+    if (OnGetCardString.Assigned()) {
+        AddDisplayPCIEntry(main);
+        PCIForm = new TPCIForm(&main);
+        PCIForm->Build(CardName(), Method(&TSetupSupporter::CloseButtonClick, this));
+        found = ListInstalledCards();
+    }
 
     HeaderLabel->SetCaption(HeadingCaption(found));
     FHelpPending = true;
     UpdateTimer();
+}
+
+void TSetupSupporter::AddDisplayPCIEntry(TForm& main)
+{
+    TMainMenu* menu = main.Menu();
+    if (!menu)
+        return;
+    TMenuItem* file = nullptr;
+    for (int i = 0; i < menu->Items()->Count() && !file; ++i)
+        if (menu->Items()->Items(i)->Caption() == kFileMenuCaption)
+            file = menu->Items()->Items(i);
+    if (!file)
+        return;
+    auto* entry = new TMenuItem(file);
+    entry->SetName("DisplayPCI");
+    entry->SetCaption("Display " + CardName() + " Cards Installed");
+    entry->OnClick = Method(&TSetupSupporter::DisplayPCIClick, this);
+    file->Insert(0, entry);
+}
+
+bool TSetupSupporter::ListInstalledCards()
+{
+    driver::LoadDriverLibrary();
+    // A library without GetNumCards (or no library at all) cannot count anything: that is the
+    // same as counting none, and the window and heading say no card was found.
+    std::int32_t count = driver::GetNumCards ? driver::GetNumCards() : 0;
+    if (count > kMaxCards)
+        count = kMaxCards;
+    TStringList& lines = *PCIForm->PCIMemo->Lines();
+    bool found = false;
+    if (count > 0) {
+        lines.Clear();
+        for (int cardIndex = 0; cardIndex < count; ++cardIndex) {
+            std::string line = OnGetCardString(this, cardIndex);
+            if (!line.empty()) {
+                lines.Add(std::move(line));
+                found = true;
+            }
+        }
+    }
+    if (!found)
+        PCIForm->PCIMemo->SetText(kNoCardText);
+    return found;
+}
+
+void TSetupSupporter::DisplayPCIClick(TObject*)
+{
+    if (PCIForm)
+        PCIForm->ShowForm();
 }
 
 std::string TSetupSupporter::HeadingCaption(bool found) const

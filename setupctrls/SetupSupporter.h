@@ -51,6 +51,9 @@ public:
     void UpdateTimer();
     // The Close button of the support windows: hides the window that holds the button.
     void CloseButtonClick(TObject* sender);
+    // The File-menu entry "Display … Cards Installed": shows the installed-cards window as it was
+    // filled at start-up; the driver is not asked again.
+    void DisplayPCIClick(TObject* sender);
 
     // The card name every text uses: CardNameB or CardNameA.
     const std::string& CardName() const { return FUseCardNameB ? FCardNameB : FCardNameA; }
@@ -122,6 +125,12 @@ private:
     void ShowChannelText(std::uint8_t channel, const std::string& text);
     // The window everything is built on; an error when the application has none yet.
     TForm& MainWindow() const;
+    // Puts the entry that opens the installed-cards window at the top of the main window's
+    // "&File" menu; without such a menu, nothing.
+    void AddDisplayPCIEntry(TForm& main);
+    // Asks the driver how many cards there are and lists the host's line for each in PCIForm;
+    // true when at least one line was listed.
+    bool ListInstalledCards();
 
     std::string FCompanyName;
     std::string FCardNameA;

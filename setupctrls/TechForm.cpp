@@ -1,5 +1,7 @@
 #include "TechForm.h"
 
+#include "SupportWindow.h"
+
 #include "stdctrls/Button.h"
 #include "stdctrls/Memo.h"
 
@@ -7,11 +9,7 @@ namespace setupctrls {
 
 namespace {
 constexpr const char* kCaption = "Technical Support";
-constexpr TRect kMemoBounds{8, 8, 8 + 305, 8 + 89};
 constexpr int kButtonLeft = 165;
-constexpr int kButtonTop = 105;
-constexpr int kButtonWidth = 73;
-constexpr int kButtonHeight = 25;
 }  // namespace
 
 std::string TechSupportText(const std::string& companyName, const std::string& callHow)
@@ -39,33 +37,12 @@ void TTechForm::Build(const std::string& text, const TNotifyEvent& closeClick)
 {
     SetName("TechForm");
     SetCaption(kCaption);
-    SetFormStyle(fsStayOnTop);
-    // The window system places it; it keeps the size it gets here.
-    SetPosition(poDefaultPosOnly);
-
-    TechMemo = new TMemo(this);
-    TechMemo->SetName("TechMemo");
-    TechMemo->SetBounds(kMemoBounds.Left, kMemoBounds.Top, kMemoBounds.Width(), kMemoBounds.Height());
-    TechMemo->SetReadOnly(true);
-    TechMemo->SetScrollBars(ssVertical);
-    TechMemo->SetParent(this);
+    const TSupportWindowPieces pieces = AddSupportWindowPieces(*this, "TechMemo", kButtonLeft, closeClick);
+    TechMemo = pieces.Memo;
+    CloseButton = pieces.CloseButton;
     TechMemo->SetText(text);
-
-    CloseButton = new TButton(this);
-    CloseButton->SetName("CloseButton");
-    CloseButton->SetBounds(kButtonLeft, kButtonTop, kButtonWidth, kButtonHeight);
-    CloseButton->SetCancel(true);
-    CloseButton->SetCaption("Close");
-    CloseButton->SetTabOrder(0);
-    CloseButton->OnClick = closeClick;
-    CloseButton->SetParent(this);
-
-    // The children's bounding box becomes the client area: both move 8 pixels up and left.
-    SetAutoSize(true);
-    SetAutoSize(false);
-    TechMemo->SetAnchors({akLeft, akTop, akRight, akBottom});
-    CloseButton->SetLeft((ClientWidth() - kButtonWidth) / 2);
-    CloseButton->SetAnchors({akBottom});
+    FitSupportWindow(*this, pieces);
+    CloseButton->SetLeft((ClientWidth() - kSupportButtonWidth) / 2);
 }
 
 }  // namespace setupctrls

@@ -9,6 +9,8 @@
 #include <QWidget>
 #include <QImage>
 
+#include <dlfcn.h>
+
 #include <algorithm>
 #include <cstring>
 #include <vector>
@@ -82,5 +84,20 @@ std::uintptr_t SetTimer(HWND window, std::uintptr_t id, unsigned elapse, TIMERPR
 bool KillTimer(HWND window, std::uintptr_t id) { return window && window->StopTimer(id); }
 
 std::intptr_t DefWindowProc(HWND, unsigned, std::intptr_t, std::intptr_t) { return 0; }
+
+HMODULE LoadLibraryA(const char* fileName)
+{
+    // Every reference resolved now, so a library that would fail a call later fails the load
+    // instead; its symbols stay its own and do not leak into later loads.
+    return dlopen(fileName, RTLD_NOW | RTLD_LOCAL);
+}
+
+FARPROC GetProcAddress(HMODULE module, const char* procName)
+{
+    if (!module)
+        return nullptr;
+    // POSIX guarantees that a function's address survives the trip through void*.
+    return reinterpret_cast<FARPROC>(dlsym(module, procName));
+}
 
 }  // namespace platform

@@ -54,6 +54,15 @@ bool KillTimer(HWND window, std::uintptr_t id);
 // What a hidden window does with a message it does not handle: nothing; the result is 0.
 std::intptr_t DefWindowProc(HWND window, unsigned msg, std::intptr_t wParam, std::intptr_t lParam);
 
+// Libraries loaded at run time. LoadLibraryA loads by file name through the system's loader, so
+// a bare name is found by the loader's own search order; it returns null when the library cannot
+// be loaded. Nothing here unloads a library. GetProcAddress looks an export up by its exact name
+// and returns null when the library has no such export.
+using HMODULE = void*;
+using FARPROC = void (*)();
+HMODULE LoadLibraryA(const char* fileName);
+FARPROC GetProcAddress(HMODULE module, const char* procName);
+
 // Message-box flags and answers. The flags are or-ed together from four groups: the buttons
 // (MB_TYPEMASK), the icon (MB_ICONMASK), which button is the default (MB_DEFMASK) and how the box
 // stands among the other windows.

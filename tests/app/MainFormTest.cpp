@@ -118,6 +118,9 @@ TEST(MainForm, SupporterIsTheLastChildAndTakesTheFirstIdleMoment)
     EXPECT_EQ(Application->OnIdle, Method(&TSetupSupporter::ApplicationIdle, sup)) << "hooked by FormCreate";
     EXPECT_EQ(sup->HelpForm, nullptr) << "nothing built before the first idle moment";
     Application->OnIdle.Clear();
+    sup->BuildWindows();
+    EXPECT_EQ(sup->PCIForm, nullptr) << "no installed-cards window";
+    EXPECT_EQ(form->File1->Count(), 1) << "File holds only Exit";
 }
 
 TEST(MainForm, HelpCommandsShowTheSupportWindowsEvenBeforeTheFirstIdleMoment)

@@ -267,13 +267,24 @@ e2e_board_found() {
   [[ "$BOARD_SIZE" == "${BOARD_W}x${BOARD_H}" ]]
 }
 
+# The folder of a test driver library (a BRAKMO.dll) from the test's arguments, made absolute;
+# printed.
+e2e_driver_dir() {
+  [[ -f "$1/BRAKMO.dll" ]] || { echo "no BRAKMO.dll in '$1'" >&2; exit 2; }
+  (cd "$1" && pwd)
+}
+
+# Extra environment for the program under test only ("NAME=value" words), so that settings such
+# as LD_DEBUG do not reach the test's own tools.
+E2E_APP_ENV=()
+
 # Starts $APP (its output into the named log) and waits for its maximised main window. Sets
 # APP_PID, MAIN and MAIN_X/Y/W/H.
 # shellcheck disable=SC2034  # read by the calling script
 e2e_launch() {
   local log="${1:-app.log}"
   e2e_log "starting $APP"
-  "$APP" >"$E2E_WORKDIR/$log" 2>&1 </dev/null &
+  env "${E2E_APP_ENV[@]}" "$APP" >"$E2E_WORKDIR/$log" 2>&1 </dev/null &
   APP_PID=$!
   e2e_track "$APP_PID"
   MAIN="$(e2e_wait_window Setup 20)" || e2e_fail "no visible window named 'Setup' within 20 s"
