@@ -142,11 +142,22 @@ e2e_wait_window() {
 # button would also open the first setting's popup.
 E2E_HELP_CAPTION="Instructions for Settings utility"
 e2e_dismiss_help() {
-  local help
+  local help attempt
   help="$(e2e_wait_window "$E2E_HELP_CAPTION" 20)" || e2e_fail "the help window did not open by itself"
-  xdotool windowactivate --sync "$help" key --clearmodifiers alt+F4
-  e2e_wait_until 10 e2e_window_gone "$E2E_HELP_CAPTION" || e2e_fail "the help window did not close"
-  e2e_log "help window closed"
+  # Alt+F4 goes to the active window, and on the main window it would end the program: send it
+  # only once the help window is the active one, and again if a busy start-up swallowed it.
+  for attempt in 1 2 3 4 5; do
+    xdotool windowactivate --sync "$help" 2>/dev/null || true
+    if [[ "$(xdotool getactivewindow 2>/dev/null)" == "$help" ]]; then
+      xdotool key --clearmodifiers alt+F4
+      if e2e_wait_until 3 e2e_window_gone "$E2E_HELP_CAPTION"; then
+        e2e_log "help window closed"
+        return 0
+      fi
+    fi
+    sleep 0.3
+  done
+  e2e_fail "the help window did not close"
 }
 e2e_window_gone() { ! xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1; }
 
