@@ -22,7 +22,6 @@ constexpr int kDefaultHeight = 89;
 // RTF sizes are half-points; the box draws at 96 pixels per inch, 72 points to the inch.
 constexpr int kPixelsPerInch = 96;
 constexpr int kHalfPointsPerInch = 144;
-constexpr std::uint8_t kBoldStyle = 1;
 
 // A font height as TFont keeps it (negative: character height in pixels), rounded as the
 // system's MulDiv rounds.
@@ -38,7 +37,7 @@ QTextCharFormat FormatOf(const TRtfRun& run, const TFont& boxFont)
     if (!run.FontName.empty())
         font.SetName(run.FontName);
     font.SetHeight(FontHeightFor(run.SizeHalfPoints));
-    font.SetStyle(run.Bold ? font.Style() | kBoldStyle : font.Style() & ~kBoldStyle);
+    font.SetStyle(run.Bold ? font.Style() | fsBold : font.Style() & ~fsBold);
     QTextCharFormat format;
     format.setFont(ToQFont(font));
     if (run.Color)
